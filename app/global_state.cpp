@@ -1,0 +1,7 @@
+#include "global_state.h"
+
+namespace app {
+
+GlobalState globalState;
+
+} // namespace app

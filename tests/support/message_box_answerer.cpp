@@ -1,0 +1,103 @@
+#include "support/message_box_answerer.h"
+
+#include <thread>
+
+namespace testing_support {
+namespace {
+
+constexpr int messageBoxTextId = 0xFFFF;
+constexpr int messageBoxIconId = 0x440;
+thread_local MessageBoxAnswerer* activeAnswerer = nullptr;
+
+bool isDialog(HWND window) {
+    char className[16]{};
+    GetClassNameA(window, className, sizeof className);
+    return std::string(className) == "#32770";
+}
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    return text;
+}
+
+} // namespace
+
+SeenBox readMessageBox(HWND box) {
+    SeenBox seen;
+    seen.title = windowText(box);
+    if (HWND text = GetDlgItem(box, messageBoxTextId))
+        seen.text = windowText(text);
+    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
+        if (HWND button = GetDlgItem(box, id); button && IsWindowVisible(button))
+            seen.buttons.insert(id);
+    HWND icon = GetDlgItem(box, messageBoxIconId);
+    seen.hasIcon = icon && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    return seen;
+}
+
+void pressButton(HWND box, int id) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(std::deque<int> answers) : answers_(std::move(answers)) {
+    activeAnswerer = this;
+    hook_ = SetWindowsHookExA(WH_CBT, &MessageBoxAnswerer::hook, nullptr, GetCurrentThreadId());
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    UnhookWindowsHookEx(hook_);
+    activeAnswerer = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxAnswerer::hook(int code, WPARAM wParam, LPARAM lParam) {
+    auto* self = activeAnswerer;
+    if (code == HCBT_ACTIVATE && self) {
+        auto box = reinterpret_cast<HWND>(wParam);
+        if (isDialog(box) && GetDlgItem(box, messageBoxTextId) &&
+            self->answered_.insert(box).second) {
+            SeenBox seen = readMessageBox(box);
+            self->seen_.push_back(seen);
+            if (self->onShown)
+                self->onShown(seen);
+            int answer = seen.buttons.empty() ? IDOK : *seen.buttons.begin();
+            if (!self->answers_.empty()) {
+                answer = self->answers_.front();
+                self->answers_.pop_front();
+            }
+            pressButton(box, answer);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::optional<HWND> waitForMessageBoxOf(DWORD processId, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        struct Search {
+            DWORD processId;
+            HWND found = nullptr;
+        } search{processId};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == s->processId && IsWindowVisible(window) && isDialog(window) &&
+                    GetDlgItem(window, messageBoxTextId)) {
+                    s->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return std::nullopt;
+}
+
+} // namespace testing_support

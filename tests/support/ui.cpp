@@ -1,0 +1,78 @@
+#include "support/ui.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace testing_support {
+
+void pumpMessages(std::chrono::milliseconds duration) {
+    pumpUntil([] { return false; }, duration);
+}
+
+bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    return static_cast<bool>(out);
+}
+
+bool fileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string dDriveFolder() {
+    const char* folder = std::getenv("TUK_D_DRIVE");
+    return folder ? folder : "";
+}
+
+void removeSettingsFolder() {
+    DeleteFileA("D:\\tuk\\tuk.ini");
+    RemoveDirectoryA("D:\\tuk");
+}
+
+DriveDRemoved::DriveDRemoved() {
+    const std::string folder = dDriveFolder();
+    ok_ = !folder.empty() && MoveFileA(folder.c_str(), (folder + ".away").c_str());
+}
+
+DriveDRemoved::~DriveDRemoved() {
+    if (ok_) {
+        const std::string folder = dDriveFolder();
+        MoveFileA((folder + ".away").c_str(), folder.c_str());
+    }
+}
+
+COLORREF pixelOf(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+} // namespace testing_support

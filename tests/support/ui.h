@@ -1,0 +1,44 @@
+#pragma once
+// Driving real windows from a test: the message queue, files and drive D:.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace testing_support {
+
+using namespace std::chrono_literals;
+
+// Handles this thread's messages for the given time.
+void pumpMessages(std::chrono::milliseconds duration);
+// Handles messages until the condition holds; false after the timeout.
+bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5s);
+
+std::optional<std::string> readFile(const std::string& path);
+bool writeFile(const std::string& path, const std::string& bytes);
+bool fileExists(const std::string& path);
+
+// The folder that the test prefix maps to drive D:, as a Windows path.
+std::string dDriveFolder();
+// Removes D:\tuk and everything in it.
+void removeSettingsFolder();
+
+// While alive, drive D: leads nowhere: its folder is moved aside.
+class DriveDRemoved {
+  public:
+    DriveDRemoved();
+    ~DriveDRemoved();
+    DriveDRemoved(const DriveDRemoved&) = delete;
+    DriveDRemoved& operator=(const DriveDRemoved&) = delete;
+    bool ok() const { return ok_; }
+
+  private:
+    bool ok_ = false;
+};
+
+// Client-area pixel of a window as it is on screen now.
+COLORREF pixelOf(HWND window, int x, int y);
+
+} // namespace testing_support

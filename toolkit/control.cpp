@@ -1,0 +1,152 @@
+#include "control.h"
+
+#include "window.h"
+
+#include <commctrl.h>
+
+namespace toolkit {
+
+Control::Control(Window& window, const ControlDefinition& definition)
+    : window_(window), definition_(definition) {}
+
+Control::~Control() {
+    if (handle_ && IsWindow(handle_))
+        RemoveWindowSubclass(handle_, &Control::mouseSubclass, 0);
+}
+
+bool Control::create(HWND parent) {
+    NativeSpec spec = nativeSpec();
+    DWORD style = spec.style | WS_CHILD | WS_CLIPSIBLINGS;
+    if (definition_.visible)
+        style |= WS_VISIBLE;
+    if (definition_.disabled)
+        style |= WS_DISABLED;
+    if (definition_.tabStop)
+        style |= WS_TABSTOP;
+    handle_ = CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), style,
+                              definition_.left, definition_.top, clampSize(definition_.width),
+                              clampSize(definition_.height), parent, nullptr,
+                              GetModuleHandleA(nullptr), this);
+    if (!handle_)
+        return false;
+    SetWindowSubclass(handle_, &Control::mouseSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    afterCreate();
+    return true;
+}
+
+LRESULT CALLBACK Control::ownClassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* control =
+            static_cast<Control*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        control->handle_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    }
+    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!control)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    return control->ownProcedure(message, wParam, lParam);
+}
+
+void Control::useDefaultFont() {
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+}
+
+RECT Control::outerRectInParent() const {
+    RECT r{};
+    GetWindowRect(handle_, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Control::left() const {
+    return outerRectInParent().left;
+}
+int Control::top() const {
+    return outerRectInParent().top;
+}
+int Control::width() const {
+    const RECT r = outerRectInParent();
+    return r.right - r.left;
+}
+int Control::height() const {
+    const RECT r = outerRectInParent();
+    return r.bottom - r.top;
+}
+
+void Control::move(int newLeft, int newTop, int newWidth, int newHeight) {
+    const RECT r = outerRectInParent();
+    const int w = newWidth == -1 ? r.right - r.left : clampSize(newWidth);
+    const int h = newHeight == -1 ? r.bottom - r.top : clampSize(newHeight);
+    if (newLeft == r.left && newTop == r.top && w == r.right - r.left && h == r.bottom - r.top)
+        return;
+    SetWindowPos(handle_, nullptr, newLeft, newTop, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Control::visible() const {
+    return IsWindowVisible(handle_) != FALSE;
+}
+
+void Control::setVisible(bool visible) {
+    ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Control::disabled() const {
+    return IsWindowEnabled(handle_) == FALSE;
+}
+
+void Control::setDisabled(bool disabled) {
+    EnableWindow(handle_, disabled ? FALSE : TRUE);
+}
+
+// Mouse events reach the program's handlers before the control itself sees the message.
+LRESULT CALLBACK Control::mouseSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR data) {
+    Event event{};
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        event = Event::leftButtonPressed;
+        break;
+    case WM_LBUTTONUP:
+        event = Event::leftButtonReleased;
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        event = Event::rightButtonPressed;
+        break;
+    case WM_MOUSEMOVE:
+        event = Event::mouseMoved;
+        break;
+    default:
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    auto* control = reinterpret_cast<Control*>(data);
+    EventArgs args;
+    args.x = static_cast<std::uint16_t>(LOWORD(lParam));
+    args.y = static_cast<std::uint16_t>(HIWORD(lParam));
+    args.keyState = ((wParam & MK_CONTROL) ? keyCtrl : 0) | ((wParam & MK_SHIFT) ? keyShift : 0) |
+                    (GetKeyState(VK_MENU) < 0 ? keyAlt : 0);
+    control->window().raise(control->name(), event, args);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void applyBorder(Border border, DWORD& style, DWORD& exStyle) {
+    switch (border) {
+    case Border::none:
+        break;
+    case Border::line:
+        style |= WS_BORDER;
+        break;
+    case Border::thinSunken:
+        exStyle |= WS_EX_STATICEDGE;
+        break;
+    case Border::sunken:
+        exStyle |= WS_EX_CLIENTEDGE;
+        break;
+    }
+}
+
+} // namespace toolkit

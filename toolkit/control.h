@@ -1,0 +1,90 @@
+#pragma once
+// The common part of every control: identity, geometry, state and the hooks the window
+// procedures call.
+#include "definitions.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace toolkit {
+
+class Window;
+
+// Outer sizes are clamped to this range when written.
+inline int clampSize(int value) {
+    return value < 0 ? 0 : (value > 32627 ? 32627 : value);
+}
+
+class Control {
+  public:
+    Control(Window& window, const ControlDefinition& definition);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // Creates the native control under `parent`; false when the platform refuses.
+    bool create(HWND parent);
+
+    const std::string& name() const { return definition_.name; }
+    const ControlDefinition& definition() const { return definition_; }
+    HWND handle() const { return handle_; }
+    Window& window() const { return window_; }
+
+    // Outer rectangle in the parent's client coordinates.
+    int left() const;
+    int top() const;
+    int width() const;
+    int height() const;
+    void setLeft(int value) { move(value, top(), -1, -1); }
+    void setTop(int value) { move(left(), value, -1, -1); }
+    void setWidth(int value) { move(left(), top(), clampSize(value), -1); }
+    void setHeight(int value) { move(left(), top(), -1, clampSize(value)); }
+    // A width or height of -1 keeps that size; an unchanged rectangle does nothing.
+    void move(int left, int top, int width, int height);
+
+    bool visible() const;
+    virtual void setVisible(bool visible);
+    bool disabled() const;
+    void setDisabled(bool disabled);
+
+    // WM_CTLCOLOR*: the brush for the control's background, after setting up the DC.
+    virtual std::optional<LRESULT> onControlColour(HDC) { return std::nullopt; }
+    // WM_COMMAND notification code sent by this control.
+    virtual void onCommand(WORD) {}
+    // WM_NOTIFY sent by this control.
+    virtual std::optional<LRESULT> onNotify(NMHDR*) { return std::nullopt; }
+
+    // The window procedure of the toolkit's own control classes.
+    static LRESULT CALLBACK ownClassProcedure(HWND, UINT, WPARAM, LPARAM);
+
+  protected:
+    struct NativeSpec {
+        const char* className;
+        DWORD style;
+        DWORD exStyle;
+        std::string text;
+    };
+    virtual NativeSpec nativeSpec() const = 0;
+    // Runs once the native control exists: fonts, texts and settings messages.
+    virtual void afterCreate() {}
+    // Messages to a control of one of the toolkit's own classes.
+    virtual LRESULT ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcA(handle_, message, wParam, lParam);
+    }
+    void useDefaultFont();
+
+  private:
+    static LRESULT CALLBACK mouseSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    RECT outerRectInParent() const;
+
+    Window& window_;
+    const ControlDefinition& definition_;
+    HWND handle_ = nullptr;
+};
+
+// The Win32 window style bits for a border setting.
+void applyBorder(Border border, DWORD& style, DWORD& exStyle);
+
+} // namespace toolkit

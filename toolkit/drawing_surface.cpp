@@ -1,0 +1,283 @@
+#include "drawing_surface.h"
+
+#include "bmp_codec.h"
+#include "dib.h"
+#include "window_classes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace toolkit {
+namespace {
+
+constexpr const char* fallbackFontName = "宋体";
+
+Canvas makeCanvas(HDC compatibleWith, int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    Bitmap bitmap(CreateCompatibleBitmap(compatibleWith, width, height));
+    if (!bitmap)
+        return {};
+    return Canvas(compatibleWith, std::move(bitmap), width, height);
+}
+
+} // namespace
+
+Control::NativeSpec DrawingSurface::nativeSpec() const {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    applyBorder(settings().border, style, exStyle);
+    return {surfaceClass, style, exStyle, {}};
+}
+
+void DrawingSurface::afterCreate() {
+    const SurfaceSettings& s = settings();
+    backgroundColour_ = s.backgroundColour;
+    penColour_ = s.penColour;
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont_, &logFont_);
+    if (!s.font.face.empty() || s.font.height != 0) {
+        hasFont_ = true;
+        if (!s.font.face.empty())
+            lstrcpynA(logFont_.lfFaceName, s.font.face.c_str(), LF_FACESIZE);
+        if (s.font.height != 0)
+            logFont_.lfHeight = s.font.height;
+        logFont_.lfWeight = s.font.weight;
+        makeFont();
+    }
+    if (s.brushStyle == BrushStyle::solid)
+        brush_.reset(CreateSolidBrush(resolveColour(s.brushColour)));
+    setPenColour(penColour_);
+    if (s.keepsDrawing)
+        resizeRaster(clientWidth(), clientHeight());
+    if (!s.backgroundPicture.empty())
+        setBackgroundPicture(s.backgroundPicture);
+}
+
+int DrawingSurface::clientWidth() const {
+    RECT r{};
+    GetClientRect(handle(), &r);
+    return r.right;
+}
+
+int DrawingSurface::clientHeight() const {
+    RECT r{};
+    GetClientRect(handle(), &r);
+    return r.bottom;
+}
+
+void DrawingSurface::paintBackground(HDC dc, int width, int height) const {
+    if (pictureTile_) {
+        // Tiles from the top-left cover everything, so the colour never shows.
+        for (int y = 0; y < height; y += pictureTile_.height())
+            for (int x = 0; x < width; x += pictureTile_.width())
+                BitBlt(dc, x, y, pictureTile_.width(), pictureTile_.height(), pictureTile_.dc(), 0,
+                       0, SRCCOPY);
+        return;
+    }
+    const RECT r{0, 0, width, height};
+    Brush brush(CreateSolidBrush(resolveColour(backgroundColour_)));
+    FillRect(dc, &r, brush.get());
+}
+
+void DrawingSurface::resizeRaster(int width, int height) {
+    WindowDc screen(nullptr);
+    Canvas resized = makeCanvas(screen.get(), width, height);
+    if (!resized)
+        return;
+    paintBackground(resized.dc(), resized.width(), resized.height());
+    if (raster_)
+        BitBlt(resized.dc(), 0, 0, raster_.width(), raster_.height(), raster_.dc(), 0, 0, SRCCOPY);
+    raster_ = std::move(resized);
+}
+
+void DrawingSurface::repaintNow() {
+    RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void DrawingSurface::clear() {
+    if (raster_)
+        paintBackground(raster_.dc(), raster_.width(), raster_.height());
+    repaintNow();
+}
+
+template <typename Draw> void DrawingSurface::drawEverywhere(Draw draw) {
+    if (raster_)
+        draw(raster_.dc());
+    if (visible()) {
+        WindowDc screen(handle());
+        draw(screen.get());
+    }
+}
+
+HFONT DrawingSurface::currentFont() const {
+    return hasFont_ ? font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void DrawingSurface::makeFont() {
+    font_.reset(CreateFontIndirectA(&logFont_));
+}
+
+void DrawingSurface::writeTextAt(int x, int y, std::string_view text) {
+    if (text.empty())
+        return;
+    const SurfaceSettings& s = settings();
+    drawEverywhere([&](HDC dc) {
+        Selection font(dc, currentFont());
+        SetTextColor(dc, resolveColour(s.textColour));
+        SetBkMode(dc, s.transparentTextBackground ? TRANSPARENT : OPAQUE);
+        SetBkColor(dc, resolveColour(s.textBackgroundColour));
+        SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        int lineTop = y;
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            std::size_t end = text.find_first_of("\r\n", start);
+            const std::size_t lineEnd = end == std::string_view::npos ? text.size() : end;
+            const std::string_view line = text.substr(start, lineEnd - start);
+            if (!line.empty())
+                TextOutA(dc, x, lineTop, line.data(), static_cast<int>(line.size()));
+            if (end == std::string_view::npos)
+                break;
+            // "\r\n" is one break, as are a lone "\r" and a lone "\n".
+            start = end +
+                    ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+            lineTop += metrics.tmHeight + 2;
+        }
+    });
+}
+
+std::uint32_t DrawingSurface::getPoint(int x, int y) const {
+    if (!visible() || x < 0 || y < 0 || x >= clientWidth() || y >= clientHeight())
+        return notOnScreen;
+    WindowDc screen(handle());
+    return GetPixel(screen.get(), x, y);
+}
+
+void DrawingSurface::drawRectangle(int x1, int y1, int x2, int y2) {
+    const int left = std::min(x1, x2);
+    const int right = std::max(x1, x2);
+    const int top = std::min(y1, y2);
+    const int bottom = std::max(y1, y2);
+    HBRUSH brush = brush_ ? brush_.get() : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    drawEverywhere([&](HDC dc) {
+        Selection pen(dc, pen_.get());
+        Selection fill(dc, brush);
+        Rectangle(dc, left, top, right, bottom);
+    });
+}
+
+void DrawingSurface::copyRegion(int x, int y, int w, int h, DrawingSurface& target, int tx,
+                                int ty) {
+    if (w <= 0 || h <= 0)
+        return;
+    auto copyFrom = [&](HDC source) {
+        target.drawEverywhere([&](HDC dc) { BitBlt(dc, tx, ty, w, h, source, x, y, SRCCOPY); });
+    };
+    if (raster_) {
+        copyFrom(raster_.dc());
+    } else {
+        WindowDc screen(handle());
+        copyFrom(screen.get());
+    }
+}
+
+std::string DrawingSurface::getImage() const {
+    if (raster_)
+        return encodeBmp(readRaster(raster_.dc(), 0, 0, raster_.width(), raster_.height()));
+    WindowDc screen(handle());
+    return encodeBmp(readRaster(screen.get(), 0, 0, clientWidth(), clientHeight()));
+}
+
+void DrawingSurface::setBackgroundPicture(std::string_view bytes) {
+    picture_.assign(bytes);
+    pictureTile_ = Canvas();
+    if (auto decoded = decodeBmp(bytes)) {
+        WindowDc screen(nullptr);
+        Bitmap bitmap = makeScreenBitmap(*decoded);
+        if (bitmap)
+            pictureTile_ = Canvas(screen.get(), std::move(bitmap), decoded->width, decoded->height);
+    }
+    if (raster_)
+        paintBackground(raster_.dc(), raster_.width(), raster_.height());
+    repaintNow();
+}
+
+void DrawingSurface::setBackgroundColour(Colour colour) {
+    backgroundColour_ = colour;
+    clear();
+}
+
+void DrawingSurface::setPenColour(Colour colour) {
+    penColour_ = colour;
+    const SurfaceSettings& s = settings();
+    const int style = s.penStyle == PenStyle::dotted ? PS_DOT : PS_SOLID;
+    pen_.reset(CreatePen(style, s.penWidth, resolveColour(colour)));
+}
+
+void DrawingSurface::setFontName(std::string_view name) {
+    const std::string face =
+        (name.empty() || name.size() > 31) ? std::string(fallbackFontName) : std::string(name);
+    lstrcpynA(logFont_.lfFaceName, face.c_str(), LF_FACESIZE);
+    hasFont_ = true;
+    makeFont();
+}
+
+void DrawingSurface::setFontSize(double points) {
+    WindowDc screen(nullptr);
+    const double pixels = points * GetDeviceCaps(screen.get(), LOGPIXELSY) / 72.0;
+    fontSize_ = points;
+    logFont_.lfHeight = -static_cast<LONG>(std::lround(pixels));
+    logFont_.lfWidth = 0;
+    hasFont_ = true;
+    makeFont();
+}
+
+void DrawingSurface::setVisible(bool show) {
+    Control::setVisible(show);
+    if (show)
+        repaintNow();
+}
+
+LRESULT DrawingSurface::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(handle(), &ps);
+        if (raster_)
+            BitBlt(dc, 0, 0, raster_.width(), raster_.height(), raster_.dc(), 0, 0, SRCCOPY);
+        else
+            paintBackground(dc, clientWidth(), clientHeight());
+        EndPaint(handle(), &ps);
+        return 0;
+    }
+    case WM_SIZE:
+        if (raster_)
+            resizeRaster(LOWORD(lParam), HIWORD(lParam));
+        break;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            SetCursor(LoadCursorA(
+                nullptr, settings().cursor == SurfaceCursor::crossHair ? IDC_CROSS : IDC_ARROW));
+            return TRUE;
+        }
+        break;
+    default:
+        break;
+    }
+    return Control::ownProcedure(message, wParam, lParam);
+}
+
+std::string takeScreenshot() {
+    return encodeBmp(readScreen());
+}
+int screenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int screenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+} // namespace toolkit

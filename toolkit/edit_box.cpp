@@ -1,0 +1,94 @@
+#include "edit_box.h"
+
+#include "window.h"
+
+#include <string>
+
+namespace toolkit {
+
+Control::NativeSpec EditBox::nativeSpec() const {
+    const EditBoxSettings& s = settings();
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    switch (s.align) {
+    case HorizontalAlign::left:
+        style |= ES_LEFT;
+        break;
+    case HorizontalAlign::centre:
+        style |= ES_CENTER;
+        break;
+    case HorizontalAlign::right:
+        style |= ES_RIGHT;
+        break;
+    }
+    if (s.multiLine) {
+        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
+        if (s.horizontalScrollBar)
+            style |= ES_AUTOHSCROLL | WS_HSCROLL; // lines never wrap
+        if (s.verticalScrollBar)
+            style |= WS_VSCROLL;
+    } else {
+        style |= ES_AUTOHSCROLL;
+    }
+    applyBorder(s.border, style, exStyle);
+    return {"EDIT", style, exStyle, s.text};
+}
+
+void EditBox::afterCreate() {
+    const EditBoxSettings& s = settings();
+    textColour_ = s.textColour;
+    background_.reset(CreateSolidBrush(resolveColour(s.backgroundColour)));
+    if (s.font.face.empty() && s.font.height == 0) {
+        useDefaultFont();
+    } else {
+        LOGFONTA lf{};
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+        lf.lfHeight = s.font.height;
+        lf.lfWidth = 0;
+        lf.lfWeight = s.font.weight;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(lf.lfFaceName, s.font.face.c_str(), LF_FACESIZE);
+        font_.reset(CreateFontIndirectA(&lf));
+        SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    }
+    SendMessageA(handle(), EM_SETLIMITTEXT, 0, 0); // no length limit
+    SendMessageA(handle(), EM_SETSEL, 0, 0);       // caret at the start, nothing selected
+}
+
+std::string EditBox::text() const {
+    const int length = GetWindowTextLengthA(handle());
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(handle(), text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void EditBox::setText(std::string_view text) {
+    SetWindowTextA(handle(), std::string(text).c_str());
+}
+
+void EditBox::appendText(std::string_view text) {
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(handle()));
+    SendMessageA(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageA(handle(), EM_REPLACESEL, FALSE,
+                 reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    SendMessageA(handle(), EM_SCROLLCARET, 0, 0);
+}
+
+void EditBox::setTextColour(Colour colour) {
+    textColour_ = colour;
+    InvalidateRect(handle(), nullptr, TRUE);
+}
+
+std::optional<LRESULT> EditBox::onControlColour(HDC dc) {
+    SetTextColor(dc, resolveColour(textColour_));
+    SetBkColor(dc, resolveColour(settings().backgroundColour));
+    return reinterpret_cast<LRESULT>(background_.get());
+}
+
+void EditBox::onCommand(WORD code) {
+    if (code == EN_CHANGE)
+        window().raise(name(), Event::textChanged);
+}
+
+} // namespace toolkit

@@ -1,0 +1,16 @@
+#include "message_box.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace toolkit {
+
+int messageBox(std::string_view text, int flags, std::string_view title) {
+    const int id = MessageBoxA(nullptr, std::string(text).c_str(), std::string(title).c_str(),
+                               static_cast<UINT>(flags) | MB_TASKMODAL);
+    // IDOK = 1 ... IDNO = 7 become 0 ... 6.
+    return id > 0 ? id - 1 : resultCancel;
+}
+
+} // namespace toolkit

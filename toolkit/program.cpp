@@ -1,0 +1,192 @@
+#include "program.h"
+
+#include "definition_check.h"
+#include "window.h"
+#include "window_classes.h"
+#include "window_registry.h"
+
+#include <objbase.h>
+#include <ole2.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+namespace toolkit {
+namespace {
+
+void (*exitRoutine)() = nullptr;
+int exitRoutineCalls = 0;
+ProcessEndObserver processEndObserver = nullptr;
+
+std::vector<std::shared_ptr<Window>> liveWindows;
+std::vector<std::shared_ptr<Window>> goneWindows;
+int modalDepth = 0; // nested loops of loadWindowModal now running
+
+void runExitRoutine() {
+    if (exitRoutine) {
+        ++exitRoutineCalls;
+        exitRoutine();
+    }
+}
+
+[[noreturn]] void endProcess(int code) {
+    if (processEndObserver)
+        processEndObserver(code, exitRoutineCalls);
+    ExitProcess(static_cast<UINT>(code));
+}
+
+void useProgramFolderAsWorkingDirectory() {
+    char path[MAX_PATH]{};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return;
+    std::string folder(path, length);
+    folder.erase(folder.find_last_of("\\/") + 1);
+    SetCurrentDirectoryA(folder.c_str());
+}
+
+// Esc closes the window it was pressed in; Tab moves between tab stops.
+bool handleWindowKeys(const MSG& message) {
+    if (message.message != WM_KEYDOWN || (message.wParam != VK_ESCAPE && message.wParam != VK_TAB))
+        return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    Window* window = findWindow(root);
+    if (!window)
+        return false;
+    if (message.wParam == VK_ESCAPE) {
+        window->requestClose();
+        return true;
+    }
+    const bool backwards = GetKeyState(VK_SHIFT) < 0;
+    if (HWND next = GetNextDlgTabItem(root, GetFocus(), backwards ? TRUE : FALSE))
+        SetFocus(next);
+    return true;
+}
+
+// One message from the queue; false when the quit message came.
+bool pumpOneMessage() {
+    // A gone window's handler may still be on the stack below a nested loop: objects are
+    // released only from the outermost loop.
+    if (modalDepth == 0)
+        releaseUnregisteredWindows();
+    MSG message;
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        PostQuitMessage(static_cast<int>(message.wParam)); // let outer loops see it too
+        return false;
+    }
+    if (!handleWindowKeys(message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return true;
+}
+
+} // namespace
+
+void registerWindow(std::shared_ptr<Window> window) {
+    liveWindows.push_back(std::move(window));
+}
+
+void unregisterWindow(const Window* window) {
+    auto found = std::find_if(liveWindows.begin(), liveWindows.end(),
+                              [&](const auto& w) { return w.get() == window; });
+    if (found == liveWindows.end())
+        return;
+    goneWindows.push_back(std::move(*found));
+    liveWindows.erase(found);
+    if (liveWindows.empty())
+        PostQuitMessage(0);
+}
+
+Window* findWindow(HWND handle) {
+    for (const auto& w : liveWindows)
+        if (w->handle() == handle)
+            return w.get();
+    return nullptr;
+}
+
+std::vector<HWND> liveWindowHandles() {
+    std::vector<HWND> handles;
+    for (const auto& w : liveWindows)
+        handles.push_back(w->handle());
+    return handles;
+}
+
+void releaseUnregisteredWindows() {
+    goneWindows.clear();
+}
+
+void initialise(std::initializer_list<const WindowDefinition*> definitions) {
+    useProgramFolderAsWorkingDirectory();
+    OleInitialize(nullptr);
+    for (const WindowDefinition* definition : definitions) {
+        const std::string fault = findDefinitionFault(*definition);
+        if (!fault.empty())
+            fatalError("程序无法启动：窗口定义无法载入（" + fault + "）。");
+    }
+    ensureWindowClasses();
+}
+
+void registerExitRoutine(void (*routine)()) {
+    exitRoutine = routine;
+}
+
+void loadFirstWindow(const WindowDefinition& definition) {
+    std::shared_ptr<Window> window = Window::create(definition);
+    if (!window)
+        fatalError("程序无法启动：窗口“" + definition.title + "”无法创建。");
+    if (definition.visible)
+        window->show();
+}
+
+void runEventLoop() {
+    while (pumpOneMessage()) {
+    }
+    releaseUnregisteredWindows();
+}
+
+void loadWindowModal(const WindowDefinition& definition) {
+    std::shared_ptr<Window> window = Window::create(definition);
+    if (!window)
+        return;
+    if (definition.visible && !window->destroyed())
+        window->show();
+    std::vector<HWND> disabled;
+    for (HWND other : liveWindowHandles())
+        if (other != window->handle() && IsWindowEnabled(other)) {
+            EnableWindow(other, FALSE);
+            disabled.push_back(other);
+        }
+    window->enableOnDestroy(std::move(disabled));
+    ++modalDepth;
+    while (!window->destroyed() && pumpOneMessage()) {
+    }
+    --modalDepth;
+}
+
+void destroyWindow(Window& window) {
+    window.requestDestroy();
+}
+
+void runProgram(int (*startRoutine)()) {
+    const int code = startRoutine();
+    runExitRoutine();
+    endProcess(code);
+}
+
+void exitProgram(int code) {
+    runExitRoutine();
+    endProcess(code);
+}
+
+void fatalError(std::string_view text) {
+    MessageBoxA(nullptr, std::string(text).c_str(), "tuk", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    endProcess(-1);
+}
+
+void setProcessEndObserver(ProcessEndObserver observer) {
+    processEndObserver = observer;
+}
+
+} // namespace toolkit

@@ -1,0 +1,78 @@
+#include "simple_controls.h"
+
+#include "window.h"
+#include "window_classes.h"
+
+namespace toolkit {
+
+Control::NativeSpec GroupBox::nativeSpec() const {
+    return {groupBoxClass, 0, WS_EX_CONTROLPARENT, {}};
+}
+
+LRESULT GroupBox::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto& settings = std::get<GroupBoxSettings>(definition().settings);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(handle(), &ps);
+        RECT r{};
+        GetClientRect(handle(), &r);
+        Brush background(CreateSolidBrush(resolveColour(settings.backgroundColour)));
+        FillRect(dc, &r, background.get());
+        // Without a caption the etched line runs where a caption's middle would be.
+        TEXTMETRICA metrics{};
+        {
+            Selection font(dc, GetStockObject(DEFAULT_GUI_FONT));
+            GetTextMetricsA(dc, &metrics);
+        }
+        r.top += metrics.tmHeight / 2;
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+        EndPaint(handle(), &ps);
+        return 0;
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        return SendMessageA(window().handle(), message, wParam, lParam);
+    default:
+        return Control::ownProcedure(message, wParam, lParam);
+    }
+}
+
+Control::NativeSpec PushButton::nativeSpec() const {
+    const auto& settings = std::get<PushButtonSettings>(definition().settings);
+    return {"BUTTON", BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0, settings.caption};
+}
+
+void PushButton::onCommand(WORD code) {
+    if (code == BN_CLICKED)
+        window().raise(name(), Event::clicked);
+}
+
+Control::NativeSpec Label::nativeSpec() const {
+    const auto& settings = std::get<LabelSettings>(definition().settings);
+    DWORD style = SS_LEFTNOWORDWRAP | SS_CENTERIMAGE;
+    DWORD exStyle = 0;
+    applyBorder(settings.border, style, exStyle);
+    return {"STATIC", style, exStyle, settings.caption};
+}
+
+void Label::afterCreate() {
+    const auto& settings = std::get<LabelSettings>(definition().settings);
+    background_.reset(CreateSolidBrush(resolveColour(settings.backgroundColour)));
+    useDefaultFont();
+}
+
+std::optional<LRESULT> Label::onControlColour(HDC dc) {
+    const auto& settings = std::get<LabelSettings>(definition().settings);
+    SetTextColor(dc, resolveColour(settings.textColour));
+    SetBkColor(dc, resolveColour(settings.backgroundColour));
+    return reinterpret_cast<LRESULT>(background_.get());
+}
+
+} // namespace toolkit

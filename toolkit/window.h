@@ -1,0 +1,88 @@
+#pragma once
+// A top-level window built from its definition, with its controls and its handlers.
+#include "control.h"
+#include "definitions.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace toolkit {
+
+class EditBox;
+class DrawingSurface;
+class ColourPicker;
+
+class Window {
+  public:
+    // Builds the window and its controls, hidden; raises created, moved and sizeChanged.
+    // Gives nothing when the platform refuses to create it.
+    static std::shared_ptr<Window> create(const WindowDefinition& definition);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const WindowDefinition& definition() const { return definition_; }
+    HWND handle() const { return handle_; }
+    bool destroyed() const { return destroyed_; }
+
+    // Controls by form name; asking for a name the definition lacks is a fatal error.
+    Control& control(std::string_view name) const;
+    EditBox& editBox(std::string_view name) const;
+    DrawingSurface& surface(std::string_view name) const;
+    ColourPicker& colourPicker(std::string_view name) const;
+    Control* findControl(HWND handle) const;
+
+    // Outer rectangle in screen coordinates.
+    int left() const;
+    int top() const;
+    int width() const;
+    int height() const;
+    void setLeft(int value) { move(value, top(), -1, -1); }
+    void setTop(int value) { move(left(), value, -1, -1); }
+    void setWidth(int value) { move(left(), top(), clampSize(value), -1); }
+    void setHeight(int value) { move(left(), top(), -1, clampSize(value)); }
+    void move(int left, int top, int width, int height);
+    bool visible() const;
+    bool disabled() const;
+    void show();
+    // Carries out the pending repaint now.
+    void refresh();
+    void setFocus(Control& control);
+
+    // Calls the handler bound to (control, event), if any. Nothing is delivered while the
+    // window is being built.
+    void raise(std::string_view controlName, Event event, const EventArgs& args = {});
+
+    // Starts the destruction; it happens later, from the event loop.
+    void requestDestroy();
+    // The close box and Esc: canBeClosed, then as requestDestroy.
+    void requestClose();
+    // Windows to enable again when this one goes (those that its modal opening disabled).
+    void enableOnDestroy(std::vector<HWND> windows) { enableOnDestroy_ = std::move(windows); }
+
+    // The window procedure of the toolkit's top-level window class.
+    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+
+  private:
+    explicit Window(const WindowDefinition& definition);
+    bool build();
+    template <typename T> T& typedControl(std::string_view name) const;
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void finishDestroy();
+
+    const WindowDefinition& definition_;
+    HWND handle_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<HWND> enableOnDestroy_;
+    HWND lastFocus_ = nullptr;
+    bool building_ = true;
+    bool destroyRequested_ = false;
+    bool destroyed_ = false;
+    int lastWidth_ = -1;
+    int lastHeight_ = -1;
+};
+
+} // namespace toolkit

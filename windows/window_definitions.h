@@ -1,0 +1,9 @@
+#pragma once
+// The stored settings of the program's windows.
+#include "toolkit/definitions.h"
+
+namespace windows {
+
+const toolkit::WindowDefinition& inputWindow();
+
+} // namespace windows
