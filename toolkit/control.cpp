@@ -104,6 +104,8 @@ void Control::setDisabled(bool disabled) {
 // Mouse events reach the program's handlers before the control itself sees the message.
 LRESULT CALLBACK Control::mouseSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR data) {
+    auto* control = reinterpret_cast<Control*>(data);
+    control->beforeNativeMessage(message);
     Event event{};
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -123,7 +125,6 @@ LRESULT CALLBACK Control::mouseSubclass(HWND hwnd, UINT message, WPARAM wParam, 
     default:
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    auto* control = reinterpret_cast<Control*>(data);
     EventArgs args;
     args.x = static_cast<std::uint16_t>(LOWORD(lParam));
     args.y = static_cast<std::uint16_t>(HIWORD(lParam));

@@ -69,6 +69,8 @@ class Control {
     virtual NativeSpec nativeSpec() const = 0;
     // Runs once the native control exists: fonts, texts and settings messages.
     virtual void afterCreate() {}
+    // Every message to the native control passes here first.
+    virtual void beforeNativeMessage(UINT) {}
     // Messages to a control of one of the toolkit's own classes.
     virtual LRESULT ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(handle_, message, wParam, lParam);

@@ -2,10 +2,10 @@
 
 #include "bmp_codec.h"
 #include "dib.h"
+#include "font_height.h"
 #include "window_classes.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace toolkit {
 namespace {
@@ -225,9 +225,8 @@ void DrawingSurface::setFontName(std::string_view name) {
 
 void DrawingSurface::setFontSize(double points) {
     WindowDc screen(nullptr);
-    const double pixels = points * GetDeviceCaps(screen.get(), LOGPIXELSY) / 72.0;
     fontSize_ = points;
-    logFont_.lfHeight = -static_cast<LONG>(std::lround(pixels));
+    logFont_.lfHeight = fontHeightForPoints(points, GetDeviceCaps(screen.get(), LOGPIXELSY));
     logFont_.lfWidth = 0;
     hasFont_ = true;
     makeFont();

@@ -2,9 +2,30 @@
 
 #include "window.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace toolkit {
+namespace {
+
+std::vector<EditBox*>& boxesWithPendingAppends() {
+    static std::vector<EditBox*> boxes;
+    return boxes;
+}
+
+} // namespace
+
+EditBox::~EditBox() {
+    std::erase(boxesWithPendingAppends(), this);
+}
+
+void flushPendingAppends() {
+    const std::vector<EditBox*> boxes = std::move(boxesWithPendingAppends());
+    boxesWithPendingAppends().clear();
+    for (EditBox* box : boxes)
+        box->flushAppends();
+}
 
 Control::NativeSpec EditBox::nativeSpec() const {
     const EditBoxSettings& s = settings();
@@ -68,10 +89,27 @@ void EditBox::setText(std::string_view text) {
 }
 
 void EditBox::appendText(std::string_view text) {
+    if (text.empty())
+        return;
+    if (pendingAppends_.empty())
+        boxesWithPendingAppends().push_back(this);
+    pendingAppends_.append(text);
+}
+
+void EditBox::beforeNativeMessage(UINT) {
+    if (!pendingAppends_.empty())
+        flushAppends();
+}
+
+void EditBox::flushAppends() {
+    if (pendingAppends_.empty())
+        return;
+    std::erase(boxesWithPendingAppends(), this);
+    const std::string text = std::move(pendingAppends_);
+    pendingAppends_.clear();
     const auto end = static_cast<WPARAM>(GetWindowTextLengthW(handle()));
     SendMessageA(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
-    SendMessageA(handle(), EM_REPLACESEL, FALSE,
-                 reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    SendMessageA(handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageA(handle(), EM_SCROLLCARET, 0, 0);
 }
 

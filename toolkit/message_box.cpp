@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include "edit_box.h"
+
 #include <windows.h>
 
 #include <string>
@@ -7,6 +9,7 @@
 namespace toolkit {
 
 int messageBox(std::string_view text, int flags, std::string_view title) {
+    flushPendingAppends();
     const int id = MessageBoxA(nullptr, std::string(text).c_str(), std::string(title).c_str(),
                                static_cast<UINT>(flags) | MB_TASKMODAL);
     // IDOK = 1 ... IDNO = 7 become 0 ... 6.

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "definition_check.h"
+#include "edit_box.h"
 #include "window.h"
 #include "window_classes.h"
 #include "window_registry.h"
@@ -70,6 +71,7 @@ bool pumpOneMessage() {
     // released only from the outermost loop.
     if (modalDepth == 0)
         releaseUnregisteredWindows();
+    flushPendingAppends();
     MSG message;
     if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
         PostQuitMessage(static_cast<int>(message.wParam)); // let outer loops see it too
@@ -147,6 +149,7 @@ void runEventLoop() {
 }
 
 void loadWindowModal(const WindowDefinition& definition) {
+    flushPendingAppends();
     std::shared_ptr<Window> window = Window::create(definition);
     if (!window)
         return;

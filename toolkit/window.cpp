@@ -53,6 +53,8 @@ std::shared_ptr<Window> Window::create(const WindowDefinition& definition) {
         return nullptr;
     registerWindow(window);
     window->building_ = false;
+    window->lastLeft_ = window->left();
+    window->lastTop_ = window->top();
     window->lastWidth_ = window->width();
     window->lastHeight_ = window->height();
     window->raise({}, Event::created);
@@ -256,7 +258,11 @@ LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_MOVE:
-        raise({}, Event::moved);
+        if (!building_ && (left() != lastLeft_ || top() != lastTop_)) {
+            lastLeft_ = left();
+            lastTop_ = top();
+            raise({}, Event::moved);
+        }
         break;
     case WM_SIZE:
         if (!building_ && (width() != lastWidth_ || height() != lastHeight_)) {

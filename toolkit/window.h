@@ -81,6 +81,8 @@ class Window {
     bool building_ = true;
     bool destroyRequested_ = false;
     bool destroyed_ = false;
+    int lastLeft_ = 0; // the rectangle of the last moved and sizeChanged events
+    int lastTop_ = 0;
     int lastWidth_ = -1;
     int lastHeight_ = -1;
 };

@@ -28,7 +28,8 @@ bool registerAll() {
     InitCommonControlsEx(&icc);
     registerClass(topWindowClass, &Window::procedure, IDC_ARROW);
     registerClass(groupBoxClass, &Control::ownClassProcedure, IDC_ARROW);
-    registerClass(surfaceClass, &Control::ownClassProcedure, IDC_ARROW);
+    // A DC of its own: the sampler reads pixels one by one, and each GetDC is then cheap.
+    registerClass(surfaceClass, &Control::ownClassProcedure, IDC_ARROW, CS_OWNDC);
     registerClass(colourPickerClass, &Control::ownClassProcedure, IDC_HAND);
     return true;
 }

@@ -1,1 +1,210 @@
+// The sampler on a real sampling surface and a real output box, checked against a rendering
+// of its own.
+#include "app/global_state.h"
+#include "art/sampler.h"
+#include "art/sampling_surface.h"
+#include "support/message_box_answerer.h"
+#include "support/ui.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/edit_box.h"
+#include "toolkit/window.h"
+
 #include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <sstream>
+
+using namespace toolkit;
+using namespace testing_support;
+using app::globalState;
+
+namespace {
+
+using InkMask = std::array<std::array<bool, 101>, 19>; // [y][x], y 1..18, x 1..100
+
+// Draws the text at (5, 5) on a white bitmap with the given font, as the surface should,
+// and tells which pixels of the grid are not white.
+InkMask renderReference(const std::string& text, const LOGFONTA& font) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 60);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const RECT all{0, 0, 200, 60};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HFONT hfont = CreateFontIndirectA(&font);
+    HGDIOBJ oldFont = SelectObject(dc, hfont);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, 0);
+    TextOutA(dc, 5, 5, text.data(), static_cast<int>(text.size()));
+    InkMask mask{};
+    for (int y = 1; y <= 18; ++y)
+        for (int x = 1; x <= 100; ++x)
+            mask[y][x] = GetPixel(dc, x, y) != 0xFFFFFF;
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(hfont);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return mask;
+}
+
+LOGFONTA defaultInterfaceFont() {
+    LOGFONTA lf{};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    return lf;
+}
+
+// The lines the sampler should append for that mask.
+std::string expectedBlock(const InkMask& mask, const std::string& fill) {
+    std::string block;
+    for (int y = 1; y <= 18; ++y) {
+        for (int x = 1; x <= 100; ++x)
+            block += mask[y][x] ? fill + " " : "  ";
+        block += "\r\n";
+    }
+    return block;
+}
+
+int inkCount(const InkMask& mask) {
+    int n = 0;
+    for (const auto& row : mask)
+        for (bool ink : row)
+            n += ink;
+    return n;
+}
+
+class SamplerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        globalState = {};
+        window_ = Window::create(definition_);
+        ASSERT_TRUE(window_);
+        window_->show();
+        pumpMessages(50ms);
+    }
+    void TearDown() override {
+        DestroyWindow(window_->handle());
+        pumpMessages(10ms);
+    }
+    DrawingSurface& surface() { return window_->surface("画板1"); }
+    EditBox& output() { return window_->editBox("编辑框main"); }
+
+    // Runs the sampler, answering its question with `answer`.
+    std::vector<SeenBox> runSampler(int answer = IDNO) {
+        MessageBoxAnswerer answerer({answer});
+        art::runSampler(surface(), output());
+        return answerer.seen();
+    }
+
+    WindowDefinition definition_{
+        .name = "art",
+        .title = "sampler",
+        .left = 50,
+        .top = 50,
+        .width = 600,
+        .height = 400,
+        .controls = {art::samplingSurface(400, 250),
+                     {.name = "编辑框main",
+                      .left = 0,
+                      .top = 0,
+                      .width = 580,
+                      .height = 360,
+                      .settings = EditBoxSettings{.multiLine = true,
+                                                  .horizontalScrollBar = true,
+                                                  .verticalScrollBar = true}}}};
+    std::shared_ptr<Window> window_;
+};
+
+} // namespace
+
+TEST_F(SamplerTest, EmptyTextGives18LinesOf200Blanks) {
+    globalState.fillText = "*";
+    runSampler();
+    std::string expected;
+    for (int i = 0; i < 18; ++i)
+        expected += std::string(200, ' ') + "\r\n";
+    EXPECT_EQ(output().text(), expected);
+    EXPECT_EQ(globalState.scanRow, 19);
+    EXPECT_EQ(globalState.scanColumn, 101);
+}
+
+TEST_F(SamplerTest, InkIsWhereAnIndependentRenderingHasInk) {
+    struct Case {
+        const char* text;
+        const char* face; // empty: the surface's default interface font
+        double points;
+    };
+    for (const Case c :
+         {Case{"在此输入文字", "", 0}, Case{"Tuk字体", "宋体", 12}, Case{"国", "宋体", 9}}) {
+        output().setText("");
+        LOGFONTA font = defaultInterfaceFont();
+        if (*c.face) {
+            surface().setFontName(c.face);
+            surface().setFontSize(c.points);
+            lstrcpyA(font.lfFaceName, c.face);
+            font.lfHeight = -static_cast<LONG>(c.points * 96 / 72 + 0.5);
+        }
+        const InkMask mask = renderReference(c.text, font);
+        ASSERT_GT(inkCount(mask), 10) << c.text;
+        globalState.sourceText = c.text;
+        globalState.fillText = "*";
+        runSampler();
+        EXPECT_EQ(output().text(), expectedBlock(mask, "*")) << c.text;
+    }
+}
+
+TEST_F(SamplerTest, EveryInkCellIsTheWholeFillTextAndABlank) {
+    globalState.sourceText = "在此输入文字";
+    const InkMask mask = renderReference(globalState.sourceText, defaultInterfaceFont());
+    for (const char* fill : {"@@", "国", "", "*"}) {
+        output().setText("");
+        globalState.fillText = fill;
+        runSampler();
+        EXPECT_EQ(output().text(), expectedBlock(mask, fill)) << '"' << fill << '"';
+    }
+}
+
+TEST_F(SamplerTest, RunsAppendBlocksAndLeaveNoInkBehind) {
+    globalState.fillText = "#";
+    globalState.sourceText = "国国";
+    runSampler();
+    const std::string first = output().text();
+    globalState.sourceText = "";
+    runSampler();
+    std::string blank;
+    for (int i = 0; i < 18; ++i)
+        blank += std::string(200, ' ') + "\r\n";
+    EXPECT_NE(first, blank);
+    EXPECT_EQ(output().text(), first + blank);
+}
+
+TEST_F(SamplerTest, SurfaceIsShownOnlyWhileSamplingAndErasedAfterwards) {
+    globalState.sourceText = "国";
+    bool visibleAtQuestion = true;
+    std::uint32_t pointAtQuestion = 0;
+    MessageBoxAnswerer answerer({IDNO});
+    answerer.onShown = [&](const SeenBox&) {
+        visibleAtQuestion = surface().visible();
+        pointAtQuestion = surface().getPoint(10, 10);
+    };
+    art::runSampler(surface(), output());
+    EXPECT_FALSE(visibleAtQuestion);
+    EXPECT_EQ(pointAtQuestion, notOnScreen);
+    surface().setVisible(true);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(surface().getPoint(x, y), white) << "no text left at " << x << "," << y;
+}
+
+TEST_F(SamplerTest, AsksWhetherToCaptureAndReturnsOnEitherAnswer) {
+    for (int answer : {IDNO, IDYES}) {
+        const auto seen = runSampler(answer);
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, "已经完成工作，是否截图？");
+        EXPECT_EQ(seen[0].title, "信息：");
+        EXPECT_EQ(seen[0].buttons, (std::set<int>{IDYES, IDNO}));
+        EXPECT_FALSE(seen[0].hasIcon);
+    }
+}

@@ -1,1 +1,93 @@
+// How the process ends: the exit routine runs once on a normal end and after exitProgram,
+// never after a fatal start-up error.
+#include "support/message_box_answerer.h"
+#include "support/process.h"
+#include "support/ui.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace testing_support;
+
+namespace {
+
+struct Ending {
+    std::optional<int> exitCode;
+    std::string report;
+};
+
+class ProgramEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A recorded first run keeps the notice out of the way.
+        CreateDirectoryA("D:\\tuk", nullptr);
+        writeFile("D:\\tuk\\tuk.ini", "[1]\r\nh=r\r\n");
+        reportPath_ = programFolder() + "probe-report.txt";
+        DeleteFileA(reportPath_.c_str());
+    }
+    void TearDown() override {
+        DeleteFileA(reportPath_.c_str());
+        removeSettingsFolder();
+    }
+
+    // Starts the probe, lets `act` end it, and collects its report.
+    template <typename Act> Ending run(const std::string& mode, Act act) {
+        ChildProcess probe("tuk_probe.exe",
+                           {{"TUK_PROBE_REPORT", reportPath_}, {"TUK_PROBE_MODE", mode}});
+        EXPECT_TRUE(probe.started());
+        act(probe);
+        Ending ending;
+        ending.exitCode = probe.waitForExit(10s);
+        ending.report = readFile(reportPath_).value_or("no report");
+        return ending;
+    }
+
+    std::string reportPath_;
+};
+
+HWND inputWindowOf(const ChildProcess& probe) {
+    HWND input = probe.waitForWindow("tuk 3.1", 10s);
+    EXPECT_TRUE(input);
+    return input;
+}
+
+} // namespace
+
+TEST_F(ProgramEndTest, ClosingTheInputWindowEndsWithZeroAfterOneExitRoutine) {
+    const Ending byCloseBox = run("", [](ChildProcess& probe) {
+        PostMessageA(inputWindowOf(probe), WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    EXPECT_EQ(byCloseBox.exitCode, 0);
+    EXPECT_EQ(byCloseBox.report, "code=0 exitRoutineCalls=1 textsReleased=1");
+
+    const Ending byEsc = run("", [](ChildProcess& probe) {
+        HWND input = inputWindowOf(probe);
+        // Esc where the focus is: in the input box.
+        HWND box = FindWindowExA(FindWindowExA(input, nullptr, nullptr, nullptr), nullptr, "EDIT",
+                                 nullptr);
+        PostMessageA(box ? box : input, WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    EXPECT_EQ(byEsc.exitCode, 0);
+    EXPECT_EQ(byEsc.report, "code=0 exitRoutineCalls=1 textsReleased=1");
+}
+
+TEST_F(ProgramEndTest, ExitProgramRunsTheExitRoutineOnceAndEndsWithItsCode) {
+    const Ending ending = run("exit-program", [](ChildProcess&) {});
+    EXPECT_EQ(ending.exitCode, 0);
+    EXPECT_EQ(ending.report, "code=0 exitRoutineCalls=1 textsReleased=1");
+}
+
+TEST_F(ProgramEndTest, FatalStartUpErrorTellsTheUserAndEndsWithMinusOne) {
+    SeenBox box;
+    const Ending ending = run("broken-definition", [&](ChildProcess& probe) {
+        auto shown = waitForMessageBoxOf(probe.id(), 10s);
+        ASSERT_TRUE(shown);
+        box = readMessageBox(*shown);
+        pressButton(*shown, IDOK);
+    });
+    EXPECT_EQ(ending.exitCode, -1);
+    EXPECT_EQ(ending.report, "code=-1 exitRoutineCalls=0 textsReleased=1");
+    EXPECT_NE(box.text.find("窗口定义"), std::string::npos) << box.text;
+    EXPECT_EQ(box.title, "tuk");
+}

@@ -7,6 +7,7 @@ namespace {
 
 constexpr int messageBoxTextId = 0xFFFF;
 constexpr int messageBoxIconId = 0x440;
+constexpr UINT_PTR answerTimer = 0x7A11;
 thread_local MessageBoxAnswerer* activeAnswerer = nullptr;
 
 bool isDialog(HWND window) {
@@ -56,21 +57,29 @@ LRESULT CALLBACK MessageBoxAnswerer::hook(int code, WPARAM wParam, LPARAM lParam
     auto* self = activeAnswerer;
     if (code == HCBT_ACTIVATE && self) {
         auto box = reinterpret_cast<HWND>(wParam);
-        if (isDialog(box) && GetDlgItem(box, messageBoxTextId) &&
-            self->answered_.insert(box).second) {
-            SeenBox seen = readMessageBox(box);
-            self->seen_.push_back(seen);
-            if (self->onShown)
-                self->onShown(seen);
-            int answer = seen.buttons.empty() ? IDOK : *seen.buttons.begin();
-            if (!self->answers_.empty()) {
-                answer = self->answers_.front();
-                self->answers_.pop_front();
-            }
-            pressButton(box, answer);
-        }
+        // The box is read once it is fully set up and its own loop runs.
+        if (isDialog(box) && self->activated_.emplace(box, std::chrono::steady_clock::now()).second)
+            SetTimer(box, answerTimer, 20, &MessageBoxAnswerer::answer);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK MessageBoxAnswerer::answer(HWND box, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(box, timer);
+    auto* self = activeAnswerer;
+    if (!self || !GetDlgItem(box, messageBoxTextId))
+        return;
+    SeenBox seen = readMessageBox(box);
+    seen.activatedAt = self->activated_[box];
+    self->seen_.push_back(seen);
+    if (self->onShown)
+        self->onShown(seen);
+    int id = seen.buttons.empty() ? IDOK : *seen.buttons.begin();
+    if (!self->answers_.empty()) {
+        id = self->answers_.front();
+        self->answers_.pop_front();
+    }
+    pressButton(box, id);
 }
 
 std::optional<HWND> waitForMessageBoxOf(DWORD processId, std::chrono::milliseconds timeout) {
@@ -85,8 +94,10 @@ std::optional<HWND> waitForMessageBoxOf(DWORD processId, std::chrono::millisecon
                 auto* s = reinterpret_cast<Search*>(data);
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
+                // A box counts once it is set up: shown, with its text and its buttons.
                 if (owner == s->processId && IsWindowVisible(window) && isDialog(window) &&
-                    GetDlgItem(window, messageBoxTextId)) {
+                    GetDlgItem(window, messageBoxTextId) &&
+                    !readMessageBox(window).buttons.empty()) {
                     s->found = window;
                     return FALSE;
                 }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -17,6 +18,7 @@ struct SeenBox {
     std::string title;
     std::set<int> buttons; // IDOK, IDYES, ...
     bool hasIcon = false;
+    std::chrono::steady_clock::time_point activatedAt{}; // when it came up (answerer only)
 };
 
 // Reads a message box window: its text, title, buttons and icon. Works across processes.
@@ -39,10 +41,11 @@ class MessageBoxAnswerer {
 
   private:
     static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK answer(HWND box, UINT, UINT_PTR timer, DWORD);
     HHOOK hook_ = nullptr;
     std::deque<int> answers_;
     std::vector<SeenBox> seen_;
-    std::set<HWND> answered_; // a box may be activated more than once
+    std::map<HWND, std::chrono::steady_clock::time_point> activated_; // once per box
 };
 
 // A message box of another process: waits until one is shown, up to the timeout.

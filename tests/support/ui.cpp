@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -66,6 +67,31 @@ DriveDRemoved::~DriveDRemoved() {
         const std::string folder = dDriveFolder();
         MoveFileA((folder + ".away").c_str(), folder.c_str());
     }
+}
+
+namespace {
+
+std::map<UINT_PTR, std::function<void()>>& pendingSteps() {
+    static std::map<UINT_PTR, std::function<void()>> steps;
+    return steps;
+}
+
+void CALLBACK runPendingStep(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    auto found = pendingSteps().find(timer);
+    if (found == pendingSteps().end())
+        return;
+    std::function<void()> step = std::move(found->second);
+    pendingSteps().erase(found);
+    step();
+}
+
+} // namespace
+
+void runSoon(std::function<void()> step, std::chrono::milliseconds delay) {
+    const UINT_PTR timer = SetTimer(
+        nullptr, 0, static_cast<UINT>(delay.count() > 0 ? delay.count() : 1), &runPendingStep);
+    pendingSteps()[timer] = std::move(step);
 }
 
 COLORREF pixelOf(HWND window, int x, int y) {

@@ -38,6 +38,10 @@ class DriveDRemoved {
     bool ok_ = false;
 };
 
+// Runs a step from the event loop after the delay, also inside nested loops (modal windows,
+// message boxes): that is how a test acts while the code under test waits.
+void runSoon(std::function<void()> step, std::chrono::milliseconds delay = 0ms);
+
 // Client-area pixel of a window as it is on screen now.
 COLORREF pixelOf(HWND window, int x, int y);
 

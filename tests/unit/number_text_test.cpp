@@ -1,3 +1,4 @@
+#include "toolkit/font_height.h"
 #include "toolkit/number_text.h"
 
 #include <gtest/gtest.h>
@@ -46,4 +47,18 @@ TEST(ToNumber, ReadsTheLeadingNumberByAtofRules) {
 TEST(ToNumber, ColourTextRoundTrips) {
     for (long long colour : {0LL, 255LL, 16711824LL, 0xFFFFFFLL})
         EXPECT_EQ(static_cast<long long>(toNumber(toText(colour))), colour);
+}
+
+TEST(FontHeight, PointsBecomeACharacterHeightInPixels) {
+    struct Case {
+        double points;
+        int dpi;
+        int height;
+    };
+    // size x dpi / 72, rounded, negative for "character height without internal leading".
+    for (const Case c :
+         {Case{9, 96, -12}, Case{12, 96, -16}, Case{10.5, 96, -14}, Case{25, 96, -33},
+          Case{1, 96, -1}, Case{72, 96, -96}, Case{12, 120, -20}, Case{11, 96, -15}})
+        EXPECT_EQ(toolkit::fontHeightForPoints(c.points, c.dpi), c.height)
+            << c.points << "pt at " << c.dpi << " dpi";
 }
