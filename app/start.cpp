@@ -7,7 +7,7 @@
 namespace app {
 
 int startRoutine() {
-    toolkit::initialise({&windows::inputWindow()});
+    toolkit::initialise({&windows::inputWindow(), &windows::artWindow(), &windows::aboutWindow()});
     // Every field of the global state keeps its start value: nothing to initialise.
     toolkit::registerExitRoutine(&exitRoutine);
     toolkit::loadFirstWindow(windows::inputWindow());

@@ -1,5 +1,6 @@
-# Boost.Regex is header-only. When cross-compiling from Linux, the compiler must not see all of
-# /usr/include, so it gets a folder that holds nothing but a link to the boost headers.
+# Boost.Regex is header-only from 1.76 on (Debian 12: libboost-regex1.81-dev). When
+# cross-compiling from Linux, the compiler must not see all of /usr/include, so it gets a
+# folder that holds nothing but a link to the boost headers.
 add_library(tuk_boost_regex INTERFACE)
 if(CMAKE_CROSSCOMPILING AND EXISTS /usr/include/boost/regex.hpp)
   set(TUK_BOOST_INCLUDE ${CMAKE_BINARY_DIR}/boost-include)

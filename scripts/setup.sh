@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-  libboost-regex-dev googletest
+  libboost-regex1.81-dev googletest # Boost.Regex is header-only from 1.76 on
   wine wine64
   xvfb xauth xdotool xclip imagemagick
   fonts-wqy-zenhei

@@ -51,8 +51,12 @@ class Control {
 
     // WM_CTLCOLOR*: the brush for the control's background, after setting up the DC.
     virtual std::optional<LRESULT> onControlColour(HDC) { return std::nullopt; }
-    // WM_COMMAND notification code sent by this control.
-    virtual void onCommand(WORD) {}
+    // WM_COMMAND sent by this control: its notification code and the command id.
+    virtual void onCommand(WORD /*code*/, WORD /*id*/) {}
+    // A notification that the control asked to be raised later, from the event loop.
+    virtual void onQueuedEvent(Event event);
+    // The window's client area changed size.
+    virtual void onParentResized() {}
     // WM_NOTIFY sent by this control.
     virtual std::optional<LRESULT> onNotify(NMHDR*) { return std::nullopt; }
 

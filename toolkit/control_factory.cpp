@@ -1,9 +1,11 @@
 #include "control_factory.h"
 
 #include "colour_picker.h"
+#include "combo_box.h"
 #include "drawing_surface.h"
 #include "edit_box.h"
 #include "simple_controls.h"
+#include "toolbar.h"
 
 namespace toolkit {
 namespace {
@@ -33,8 +35,12 @@ std::unique_ptr<Control> makeControl(Window& window, const ControlDefinition& de
                           [&](const ColourPickerSettings&) -> Made {
                               return std::make_unique<ColourPicker>(window, definition);
                           },
-                          [&](const ComboBoxSettings&) -> Made { return nullptr; },
-                          [&](const ToolbarSettings&) -> Made { return nullptr; },
+                          [&](const ComboBoxSettings&) -> Made {
+                              return std::make_unique<ComboBox>(window, definition);
+                          },
+                          [&](const ToolbarSettings&) -> Made {
+                              return std::make_unique<Toolbar>(window, definition);
+                          },
                       },
                       definition.settings);
 }

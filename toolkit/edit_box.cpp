@@ -124,7 +124,7 @@ std::optional<LRESULT> EditBox::onControlColour(HDC dc) {
     return reinterpret_cast<LRESULT>(background_.get());
 }
 
-void EditBox::onCommand(WORD code) {
+void EditBox::onCommand(WORD code, WORD) {
     if (code == EN_CHANGE)
         window().raise(name(), Event::textChanged);
 }

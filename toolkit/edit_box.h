@@ -24,7 +24,7 @@ class EditBox : public Control {
     void setTextColour(Colour colour);
 
     std::optional<LRESULT> onControlColour(HDC dc) override;
-    void onCommand(WORD code) override;
+    void onCommand(WORD code, WORD id) override;
 
   protected:
     NativeSpec nativeSpec() const override;

@@ -49,7 +49,7 @@ Control::NativeSpec PushButton::nativeSpec() const {
     return {"BUTTON", BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0, settings.caption};
 }
 
-void PushButton::onCommand(WORD code) {
+void PushButton::onCommand(WORD code, WORD) {
     if (code == BN_CLICKED)
         window().raise(name(), Event::clicked);
 }

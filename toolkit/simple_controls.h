@@ -18,7 +18,7 @@ class GroupBox : public Control {
 class PushButton : public Control {
   public:
     using Control::Control;
-    void onCommand(WORD code) override;
+    void onCommand(WORD code, WORD id) override;
 
   protected:
     NativeSpec nativeSpec() const override;

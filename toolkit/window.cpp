@@ -1,10 +1,12 @@
 #include "window.h"
 
 #include "colour_picker.h"
+#include "combo_box.h"
 #include "control_factory.h"
 #include "drawing_surface.h"
 #include "edit_box.h"
 #include "program.h"
+#include "toolbar.h"
 #include "window_classes.h"
 #include "window_registry.h"
 
@@ -14,6 +16,7 @@ namespace toolkit {
 namespace {
 
 constexpr UINT finishDestroyMessage = WM_APP + 1;
+constexpr UINT queuedEventMessage = WM_APP + 2; // wParam: control index, lParam: event
 
 void frameStyles(const WindowDefinition& d, DWORD& style, DWORD& exStyle) {
     style = WS_CLIPCHILDREN;
@@ -115,6 +118,13 @@ ColourPicker& Window::colourPicker(std::string_view name) const {
     return typedControl<ColourPicker>(name);
 }
 
+ComboBox& Window::comboBox(std::string_view name) const {
+    return typedControl<ComboBox>(name);
+}
+Toolbar& Window::toolbar(std::string_view name) const {
+    return typedControl<Toolbar>(name);
+}
+
 Control* Window::findControl(HWND handle) const {
     for (const auto& c : controls_)
         if (c->handle() == handle)
@@ -187,6 +197,12 @@ void Window::raise(std::string_view controlName, Event event, const EventArgs& a
         }
 }
 
+void Window::queueEvent(const Control& control, Event event) {
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].get() == &control)
+            PostMessageA(handle_, queuedEventMessage, i, static_cast<LPARAM>(event));
+}
+
 void Window::requestDestroy() {
     if (destroyRequested_ || destroyed_)
         return;
@@ -248,15 +264,25 @@ LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
         if (Control* control = findControl(reinterpret_cast<HWND>(lParam)))
-            control->onCommand(HIWORD(wParam) ? HIWORD(wParam) : LOWORD(wParam));
+            control->onCommand(HIWORD(wParam), LOWORD(wParam));
         return 0;
     case WM_NOTIFY: {
+        // From a control itself, or from one of its parts (a toolbar's tooltips).
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (Control* control = findControl(header->hwndFrom))
+        if (Control* control = findControl(header->hwndFrom)) {
+            if (auto result = control->onNotify(header))
+                return *result;
+            break;
+        }
+        for (const auto& control : controls_)
             if (auto result = control->onNotify(header))
                 return *result;
         break;
     }
+    case queuedEventMessage:
+        if (wParam < controls_.size())
+            controls_[wParam]->onQueuedEvent(static_cast<Event>(lParam));
+        return 0;
     case WM_MOVE:
         if (!building_ && (left() != lastLeft_ || top() != lastTop_)) {
             lastLeft_ = left();
@@ -265,6 +291,8 @@ LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_SIZE:
+        for (const auto& control : controls_)
+            control->onParentResized();
         if (!building_ && (width() != lastWidth_ || height() != lastHeight_)) {
             lastWidth_ = width();
             lastHeight_ = height();

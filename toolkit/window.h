@@ -14,6 +14,8 @@ namespace toolkit {
 class EditBox;
 class DrawingSurface;
 class ColourPicker;
+class ComboBox;
+class Toolbar;
 
 class Window {
   public:
@@ -33,6 +35,8 @@ class Window {
     EditBox& editBox(std::string_view name) const;
     DrawingSurface& surface(std::string_view name) const;
     ColourPicker& colourPicker(std::string_view name) const;
+    ComboBox& comboBox(std::string_view name) const;
+    Toolbar& toolbar(std::string_view name) const;
     Control* findControl(HWND handle) const;
 
     // Outer rectangle in screen coordinates.
@@ -55,6 +59,8 @@ class Window {
     // Calls the handler bound to (control, event), if any. Nothing is delivered while the
     // window is being built.
     void raise(std::string_view controlName, Event event, const EventArgs& args = {});
+    // Raises the control's event later, from the event loop.
+    void queueEvent(const Control& control, Event event);
 
     // Starts the destruction; it happens later, from the event loop.
     void requestDestroy();

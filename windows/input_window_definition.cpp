@@ -1,5 +1,6 @@
 // The input window: the text, the fill text and the colour, with buttons "1", "2" and "初始化".
 #include "app/input_window_created.h"
+#include "input_window.h"
 #include "window_definitions.h"
 
 namespace windows {
@@ -97,6 +98,11 @@ WindowDefinition makeInputWindow() {
         .handlers =
             {
                 {{}, Event::created, &app::onInputWindowCreated},
+                {"编辑框enter", Event::leftButtonPressed, &onInputBoxPressed},
+                {"按钮1", Event::clicked, &onStoreInputs},
+                {"颜色选择器2", Event::colourChosen, &onColourChosen},
+                {"按钮2", Event::clicked, &onOpenArtWindow},
+                {"按钮初始化", Event::clicked, &onResetInputs},
             },
     };
 }

@@ -5,5 +5,7 @@
 namespace windows {
 
 const toolkit::WindowDefinition& inputWindow();
+const toolkit::WindowDefinition& artWindow();
+const toolkit::WindowDefinition& aboutWindow();
 
 } // namespace windows

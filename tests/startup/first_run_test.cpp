@@ -36,7 +36,7 @@ StartUp startAndClose() {
             HWND hidden = tuk.findWindow("tuk 3.1");
             result.inputWindowExistedDuringNotice = hidden != nullptr;
             result.inputWindowVisibleDuringNotice = hidden && IsWindowVisible(hidden);
-            pressButton(*box, IDOK);
+            EXPECT_TRUE(pressButtonAndWait(*box, IDOK, 5s));
         }
         input = tuk.findWindow("tuk 3.1");
         if (input && IsWindowVisible(input))

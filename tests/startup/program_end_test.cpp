@@ -84,7 +84,7 @@ TEST_F(ProgramEndTest, FatalStartUpErrorTellsTheUserAndEndsWithMinusOne) {
         auto shown = waitForMessageBoxOf(probe.id(), 10s);
         ASSERT_TRUE(shown);
         box = readMessageBox(*shown);
-        pressButton(*shown, IDOK);
+        pressButtonAndWait(*shown, IDOK, 5s);
     });
     EXPECT_EQ(ending.exitCode, -1);
     EXPECT_EQ(ending.report, "code=-1 exitRoutineCalls=0 textsReleased=1");

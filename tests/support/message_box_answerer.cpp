@@ -43,6 +43,17 @@ void pressButton(HWND box, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
+bool pressButtonAndWait(HWND box, int id, std::chrono::milliseconds timeout) {
+    pressButton(box, id);
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (IsWindow(box)) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
 MessageBoxAnswerer::MessageBoxAnswerer(std::deque<int> answers) : answers_(std::move(answers)) {
     activeAnswerer = this;
     hook_ = SetWindowsHookExA(WH_CBT, &MessageBoxAnswerer::hook, nullptr, GetCurrentThreadId());

@@ -25,6 +25,8 @@ struct SeenBox {
 SeenBox readMessageBox(HWND box);
 // Presses one of its buttons (IDOK, IDYES, IDNO, ...).
 void pressButton(HWND box, int id);
+// The same for a box of another process, then waits until the box has gone.
+bool pressButtonAndWait(HWND box, int id, std::chrono::milliseconds timeout);
 
 // While alive, every message box that this thread opens is read, recorded and answered with
 // the next of the given button ids (IDOK or the first button once they run out).

@@ -1,0 +1,75 @@
+#include "combo_box.h"
+
+#include "window.h"
+
+#include <algorithm>
+
+namespace toolkit {
+
+Control::NativeSpec ComboBox::nativeSpec() const {
+    const auto& s = std::get<ComboBoxSettings>(definition().settings);
+    return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, s.editText};
+}
+
+void ComboBox::afterCreate() {
+    const auto& s = std::get<ComboBoxSettings>(definition().settings);
+    background_.reset(CreateSolidBrush(white));
+    useDefaultFont();
+    // The window's height is the closed box plus its drop-down list.
+    SetWindowPos(handle(), nullptr, 0, 0, definition().width, definition().height + s.listHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowTextA(handle(), s.editText.c_str());
+}
+
+int ComboBox::addItem(std::string_view text) {
+    const auto index = SendMessageA(handle(), CB_ADDSTRING, 0,
+                                    reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    return index < 0 ? -1 : static_cast<int>(index);
+}
+
+int ComboBox::itemCount() const {
+    return static_cast<int>(SendMessageA(handle(), CB_GETCOUNT, 0, 0));
+}
+
+std::string ComboBox::itemText(int index) const {
+    if (index < 0 || index >= itemCount())
+        return {};
+    const auto length = SendMessageA(handle(), CB_GETLBTEXTLEN, index, 0);
+    if (length < 0)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied =
+        SendMessageA(handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
+int ComboBox::currentItem() const {
+    const auto index = SendMessageA(handle(), CB_GETCURSEL, 0, 0);
+    return index < 0 ? -1 : static_cast<int>(index);
+}
+
+void ComboBox::setCurrentItem(int index) {
+    SendMessageA(handle(), CB_SETCURSEL, std::clamp(index, -1, itemCount() - 1), 0);
+}
+
+std::string ComboBox::text() const {
+    const int length = GetWindowTextLengthA(handle());
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(handle(), text.data(), length + 1)));
+    return text;
+}
+
+std::optional<LRESULT> ComboBox::onControlColour(HDC dc) {
+    SetTextColor(dc, black);
+    SetBkColor(dc, white);
+    return reinterpret_cast<LRESULT>(background_.get());
+}
+
+void ComboBox::onCommand(WORD code, WORD) {
+    // Only the user's picks send this; it is raised once the box has finished with it.
+    if (code == CBN_SELCHANGE)
+        window().queueEvent(*this, Event::listItemSelected);
+}
+
+} // namespace toolkit
