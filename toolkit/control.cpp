@@ -85,7 +85,9 @@ void Control::move(int newLeft, int newTop, int newWidth, int newHeight) {
     SetWindowPos(handle_, nullptr, newLeft, newTop, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Control::onQueuedEvent(Event event) { window_.raise(name(), event); }
+void Control::onQueuedEvent(Event event) {
+    window_.raise(name(), event);
+}
 
 bool Control::visible() const {
     return IsWindowVisible(handle_) != FALSE;

@@ -94,6 +94,44 @@ void runSoon(std::function<void()> step, std::chrono::milliseconds delay) {
     pendingSteps()[timer] = std::move(step);
 }
 
+void clickAt(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    SetCursorPos(p.x, p.y);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+HWND findDialog() {
+    struct Search {
+        HWND found = nullptr;
+    } search;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            char className[16]{};
+            GetClassNameA(window, className, sizeof className);
+            if (std::string(className) == "#32770" && IsWindowVisible(window) &&
+                !GetDlgItem(window, 0xFFFF)) {
+                reinterpret_cast<Search*>(data)->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    return text;
+}
+
 COLORREF pixelOf(HWND window, int x, int y) {
     HDC dc = GetDC(window);
     const COLORREF colour = GetPixel(dc, x, y);

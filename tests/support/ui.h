@@ -42,6 +42,14 @@ class DriveDRemoved {
 // message boxes): that is how a test acts while the code under test waits.
 void runSoon(std::function<void()> step, std::chrono::milliseconds delay = 0ms);
 
+// A real left click (through the system's input queue) at client point (x, y) of a window.
+void clickAt(HWND window, int x, int y);
+
+// The dialog (#32770) of this process that is up now, other than a message box; null if none.
+HWND findDialog();
+// The text of a window or control.
+std::string windowText(HWND window);
+
 // Client-area pixel of a window as it is on screen now.
 COLORREF pixelOf(HWND window, int x, int y);
 
