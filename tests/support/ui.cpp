@@ -97,12 +97,17 @@ void runSoon(std::function<void()> step, std::chrono::milliseconds delay) {
 void clickAt(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    SetCursorPos(p.x, p.y);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    // Arrive with a move, as a hand would: some controls track the mouse before a press.
+    SetCursorPos(p.x + 1, p.y + 1);
+    INPUT inputs[3]{};
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
+    inputs[0].mi.dx = (p.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    inputs[0].mi.dy = (p.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
 }
 
 HWND findDialog() {
