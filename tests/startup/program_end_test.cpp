@@ -78,6 +78,40 @@ TEST_F(ProgramEndTest, ExitProgramRunsTheExitRoutineOnceAndEndsWithItsCode) {
     EXPECT_EQ(ending.report, "code=0 exitRoutineCalls=1 textsReleased=1");
 }
 
+HWND childWithText(HWND parent, const char* text) {
+    struct Search {
+        const char* text;
+        HWND found = nullptr;
+    } search{text};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (windowText(child) == s->text) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(ProgramEndTest, QuitInTheArtWindowEndsWithZeroAfterOneExitRoutine) {
+    const Ending ending = run("", [](ChildProcess& probe) {
+        HWND input = inputWindowOf(probe);
+        PostMessageA(childWithText(input, "1"), BM_CLICK, 0, 0);
+        PostMessageA(childWithText(input, "2"), BM_CLICK, 0, 0);
+        HWND art = probe.waitForWindow("main", 10s);
+        ASSERT_TRUE(art);
+        HWND toolbar = FindWindowExA(art, nullptr, "ToolbarWindow32", nullptr);
+        // Toolbar button "退出", the third: command 3.
+        PostMessageA(art, WM_COMMAND, MAKEWPARAM(3, BN_CLICKED), reinterpret_cast<LPARAM>(toolbar));
+    });
+    EXPECT_EQ(ending.exitCode, 0);
+    EXPECT_EQ(ending.report, "code=0 exitRoutineCalls=1 textsReleased=1");
+}
+
 TEST_F(ProgramEndTest, FatalStartUpErrorTellsTheUserAndEndsWithMinusOne) {
     SeenBox box;
     const Ending ending = run("broken-definition", [&](ChildProcess& probe) {
