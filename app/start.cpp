@@ -1,5 +1,6 @@
 #include "start.h"
 
+#include "capture/capture_window.h"
 #include "global_state.h"
 #include "toolkit/program.h"
 #include "windows/window_definitions.h"
@@ -7,7 +8,8 @@
 namespace app {
 
 int startRoutine() {
-    toolkit::initialise({&windows::inputWindow(), &windows::artWindow(), &windows::aboutWindow()});
+    toolkit::initialise({&windows::inputWindow(), &windows::artWindow(), &windows::aboutWindow(),
+                         &capture::captureWindow()});
     // Every field of the global state keeps its start value: nothing to initialise.
     toolkit::registerExitRoutine(&exitRoutine);
     toolkit::loadFirstWindow(windows::inputWindow());

@@ -1,9 +1,11 @@
 #include "sampler.h"
 
 #include "app/global_state.h"
+#include "capture/capture_window.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/edit_box.h"
 #include "toolkit/message_box.h"
+#include "toolkit/program.h"
 
 namespace art {
 
@@ -32,8 +34,8 @@ void runSampler(toolkit::DrawingSurface& samplingSurface, toolkit::EditBox& outp
     samplingSurface.setBackgroundPicture({});
     samplingSurface.setVisible(false);
 
-    // A yes is to open the capture overlay; until it exists, both answers simply return.
-    toolkit::messageBox(captureQuestion, toolkit::boxYesNo);
+    if (toolkit::messageBox(captureQuestion, toolkit::boxYesNo) == toolkit::resultYes)
+        toolkit::loadWindowModal(capture::captureWindow());
 }
 
 } // namespace art

@@ -65,18 +65,23 @@ int DrawingSurface::clientHeight() const {
     return r.bottom;
 }
 
-void DrawingSurface::paintBackground(HDC dc, int width, int height) const {
-    if (pictureTile_) {
-        // Tiles from the top-left cover everything, so the colour never shows.
-        for (int y = 0; y < height; y += pictureTile_.height())
-            for (int x = 0; x < width; x += pictureTile_.width())
-                BitBlt(dc, x, y, pictureTile_.width(), pictureTile_.height(), pictureTile_.dc(), 0,
-                       0, SRCCOPY);
+void DrawingSurface::paintBackgroundPart(HDC dc, int dx, int dy, int x, int y, int w, int h) const {
+    if (!pictureTile_) {
+        const RECT r{dx, dy, dx + w, dy + h};
+        Brush brush(CreateSolidBrush(resolveColour(backgroundColour_)));
+        FillRect(dc, &r, brush.get());
         return;
     }
-    const RECT r{0, 0, width, height};
-    Brush brush(CreateSolidBrush(resolveColour(backgroundColour_)));
-    FillRect(dc, &r, brush.get());
+    // Tiles from the top-left cover everything, so the colour never shows.
+    const int tw = pictureTile_.width();
+    const int th = pictureTile_.height();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, dx, dy, dx + w, dy + h);
+    for (int tileTop = (y / th) * th; tileTop < y + h; tileTop += th)
+        for (int tileLeft = (x / tw) * tw; tileLeft < x + w; tileLeft += tw)
+            BitBlt(dc, dx + tileLeft - x, dy + tileTop - y, tw, th, pictureTile_.dc(), 0, 0,
+                   SRCCOPY);
+    RestoreDC(dc, saved);
 }
 
 void DrawingSurface::resizeRaster(int width, int height) {
@@ -182,6 +187,13 @@ void DrawingSurface::copyRegion(int x, int y, int w, int h, DrawingSurface& targ
     }
 }
 
+void DrawingSurface::copyBackgroundRegion(int x, int y, int w, int h, DrawingSurface& target,
+                                          int tx, int ty) {
+    if (w <= 0 || h <= 0)
+        return;
+    target.drawEverywhere([&](HDC dc) { paintBackgroundPart(dc, tx, ty, x, y, w, h); });
+}
+
 std::string DrawingSurface::getImage() const {
     if (raster_)
         return encodeBmp(readRaster(raster_.dc(), 0, 0, raster_.width(), raster_.height()));
@@ -270,8 +282,25 @@ LRESULT DrawingSurface::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 std::string takeScreenshot() {
+    // Where a window has just gone, the windows below may not have repainted that part yet.
+    // Their repaint reaches the screen through the event queue (on X11, exposure events), so
+    // the queue is given a moment first; the messages themselves stay where they are.
+    for (int round = 0; round < 3; ++round) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, round == 0 ? 0 : 15, QS_ALLINPUT);
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM) -> BOOL {
+                if (IsWindowVisible(window))
+                    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+                return TRUE;
+            },
+            0);
+    }
+    GdiFlush();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
     return encodeBmp(readScreen());
 }
+
 int screenWidth() {
     return GetSystemMetrics(SM_CXSCREEN);
 }

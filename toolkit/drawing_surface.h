@@ -25,6 +25,8 @@ class DrawingSurface : public Control {
     // w x h pixels from (x, y) (from the raster if this surface keeps its drawing) to (tx, ty)
     // of the target's raster and screen; nothing if w or h is 0 or less.
     void copyRegion(int x, int y, int w, int h, DrawingSurface& target, int tx, int ty);
+    // The same, but from the background alone (picture over colour), without any drawing.
+    void copyBackgroundRegion(int x, int y, int w, int h, DrawingSurface& target, int tx, int ty);
     // The client area (from the raster if it keeps drawing) as .bmp bytes.
     std::string getImage() const;
 
@@ -56,7 +58,11 @@ class DrawingSurface : public Control {
     const SurfaceSettings& settings() const {
         return std::get<SurfaceSettings>(definition().settings);
     }
-    void paintBackground(HDC dc, int width, int height) const;
+    void paintBackground(HDC dc, int width, int height) const {
+        paintBackgroundPart(dc, 0, 0, 0, 0, width, height);
+    }
+    // The w x h part at (x, y) of the background, painted at (dx, dy) of the DC.
+    void paintBackgroundPart(HDC dc, int dx, int dy, int x, int y, int w, int h) const;
     void resizeRaster(int width, int height);
     void repaintNow();
     HFONT currentFont() const;

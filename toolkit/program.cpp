@@ -172,6 +172,13 @@ void destroyWindow(Window& window) {
     window.requestDestroy();
 }
 
+Window* openWindow(const WindowDefinition& definition) {
+    for (const auto& w : liveWindows)
+        if (&w->definition() == &definition && !w->destroyed())
+            return w.get();
+    return nullptr;
+}
+
 void runProgram(int (*startRoutine)()) {
     const int code = startRoutine();
     runExitRoutine();

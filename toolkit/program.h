@@ -26,6 +26,8 @@ void runEventLoop();
 void loadWindowModal(const WindowDefinition& definition);
 // Returns at once; the window goes from the event loop.
 void destroyWindow(Window& window);
+// The open window built from that definition, if there is one.
+Window* openWindow(const WindowDefinition& definition);
 
 // Runs the start routine, then the exit routine once, and ends the process with the start
 // routine's result.

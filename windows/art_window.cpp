@@ -2,6 +2,7 @@
 
 #include "app/global_state.h"
 #include "art/sampler.h"
+#include "capture/capture_window.h"
 #include "font_list.h"
 #include "system_fonts.h"
 #include "toolkit/combo_box.h"
@@ -90,6 +91,7 @@ void onToolbarButton(toolkit::Window& window, const toolkit::EventArgs& args) {
     case 4: // "提示" only shows its tooltip
         break;
     case 5: // "截图"
+        toolkit::loadWindowModal(capture::captureWindow());
         break;
     case 6: // "字体"
         window.comboBox("组合框1").setDisabled(false);

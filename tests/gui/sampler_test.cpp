@@ -3,10 +3,12 @@
 #include "app/global_state.h"
 #include "art/sampler.h"
 #include "art/sampling_surface.h"
+#include "capture/capture_window.h"
 #include "support/message_box_answerer.h"
 #include "support/ui.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/edit_box.h"
+#include "toolkit/program.h"
 #include "toolkit/window.h"
 
 #include <gtest/gtest.h>
@@ -198,13 +200,25 @@ TEST_F(SamplerTest, SurfaceIsShownOnlyWhileSamplingAndErasedAfterwards) {
             ASSERT_EQ(surface().getPoint(x, y), white) << "no text left at " << x << "," << y;
 }
 
-TEST_F(SamplerTest, AsksWhetherToCaptureAndReturnsOnEitherAnswer) {
+TEST_F(SamplerTest, AsksWhetherToCaptureAndAYesOpensTheOverlay) {
     for (int answer : {IDNO, IDYES}) {
+        bool overlayOpened = false;
+        runSoon(
+            [&] {
+                if (toolkit::Window* overlay = toolkit::openWindow(capture::captureWindow())) {
+                    overlayOpened = true;
+                    PostMessageA(overlay->control("画板1").handle(), WM_RBUTTONDOWN, 0, 0);
+                }
+            },
+            500ms);
         const auto seen = runSampler(answer);
+        cancelPendingSteps();
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, "已经完成工作，是否截图？");
         EXPECT_EQ(seen[0].title, "信息：");
         EXPECT_EQ(seen[0].buttons, (std::set<int>{IDYES, IDNO}));
         EXPECT_FALSE(seen[0].hasIcon);
+        EXPECT_EQ(overlayOpened, answer == IDYES);
+        EXPECT_EQ(toolkit::openWindow(capture::captureWindow()), nullptr) << "and it has closed";
     }
 }

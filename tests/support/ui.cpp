@@ -137,6 +137,12 @@ std::string windowText(HWND window) {
     return text;
 }
 
+void cancelPendingSteps() {
+    for (const auto& [timer, step] : pendingSteps())
+        KillTimer(nullptr, timer);
+    pendingSteps().clear();
+}
+
 COLORREF pixelOf(HWND window, int x, int y) {
     HDC dc = GetDC(window);
     const COLORREF colour = GetPixel(dc, x, y);

@@ -41,6 +41,8 @@ class DriveDRemoved {
 // Runs a step from the event loop after the delay, also inside nested loops (modal windows,
 // message boxes): that is how a test acts while the code under test waits.
 void runSoon(std::function<void()> step, std::chrono::milliseconds delay = 0ms);
+// Drops the steps that have not run yet.
+void cancelPendingSteps();
 
 // A real left click (through the system's input queue) at client point (x, y) of a window.
 void clickAt(HWND window, int x, int y);

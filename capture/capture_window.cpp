@@ -1,0 +1,89 @@
+#include "capture_window.h"
+
+#include "app/global_state.h"
+#include "clipboard_export.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/number_text.h"
+#include "toolkit/program.h"
+#include "toolkit/window.h"
+
+namespace capture {
+
+using app::globalState;
+
+void onCaptureWindowCreated(toolkit::Window& window, const toolkit::EventArgs&) {
+    window.refresh();
+    window.move(0, 0, toolkit::screenWidth(), toolkit::screenHeight());
+    toolkit::DrawingSurface& surface = window.surface("画板1");
+    surface.move(0, 0, toolkit::screenWidth(), toolkit::screenHeight());
+    // Not shown yet: the screenshot is of the screen without the overlay.
+    surface.setBackgroundPicture(toolkit::takeScreenshot());
+    surface.setPenColour(static_cast<toolkit::Colour>(
+        static_cast<long long>(toolkit::toNumber(globalState.colourText))));
+}
+
+void onSelectionStarted(toolkit::Window& window, const toolkit::EventArgs& args) {
+    globalState.selectionReleased = 0;
+    globalState.selectionDragging = 1;
+    globalState.selectionLeft = static_cast<std::int16_t>(args.x);
+    globalState.selectionTop = static_cast<std::int16_t>(args.y);
+    window.surface("隐藏画板").move(globalState.selectionLeft, globalState.selectionTop, 1, 1);
+}
+
+void onMouseMoved(toolkit::Window& window, const toolkit::EventArgs& args) {
+    toolkit::DrawingSurface& surface = window.surface("画板1");
+    if (globalState.selectionReleased != 1) {
+        // The whole screenshot again, which takes the last rectangle away.
+        surface.clear();
+        window.refresh();
+    }
+    if (globalState.selectionDragging != 0) {
+        globalState.selectionRight = static_cast<std::int16_t>(args.x);
+        globalState.selectionBottom = static_cast<std::int16_t>(args.y);
+        surface.drawRectangle(globalState.selectionLeft, globalState.selectionTop,
+                              globalState.selectionRight, globalState.selectionBottom);
+    }
+}
+
+void onSelectionReleased(toolkit::Window& window, const toolkit::EventArgs& args) {
+    globalState.selectionReleased = 1;
+    globalState.selectionDragging = 0;
+    // The release point against the press point; the corner of the last move is overwritten.
+    if (args.x < globalState.selectionLeft) {
+        globalState.selectionRight = globalState.selectionLeft;
+        globalState.selectionLeft = static_cast<std::int16_t>(args.x);
+    } else {
+        globalState.selectionRight = static_cast<std::int16_t>(args.x);
+    }
+    if (args.y < globalState.selectionTop) {
+        globalState.selectionBottom = globalState.selectionTop;
+        globalState.selectionTop = static_cast<std::int16_t>(args.y);
+    } else {
+        globalState.selectionBottom = static_cast<std::int16_t>(args.y);
+    }
+    const int width = globalState.selectionRight - globalState.selectionLeft;
+    const int height = globalState.selectionBottom - globalState.selectionTop;
+    // A click without a drag selects nothing: the overlay waits for a drag.
+    if (width <= 0 || height <= 0)
+        return;
+
+    // Exactly the selected screenshot pixels, without the outline drawn over them.
+    toolkit::DrawingSurface& surface = window.surface("画板1");
+    toolkit::DrawingSurface& crop = window.surface("隐藏画板");
+    crop.move(globalState.selectionLeft, globalState.selectionTop, width, height);
+    surface.copyBackgroundRegion(globalState.selectionLeft, globalState.selectionTop, width, height,
+                                 crop, 0, 0);
+    const bool onClipboard = copyImageToClipboard(crop.getImage());
+    offerSaveAsBitmap(window, crop, onClipboard);
+    toolkit::destroyWindow(window);
+}
+
+void onRightButtonPressed(toolkit::Window& window, const toolkit::EventArgs&) {
+    toolkit::destroyWindow(window);
+}
+
+void onCaptureWindowGoing(toolkit::Window&, const toolkit::EventArgs&) {
+    globalState.selectionDragging = 0;
+}
+
+} // namespace capture

@@ -1,0 +1,47 @@
+#include "file_dialog.h"
+
+#include "edit_box.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace toolkit {
+
+std::string filterList(std::string_view filter) {
+    std::string list(filter);
+    while (!list.empty() && list.back() == ' ')
+        list.pop_back();
+    if (list.size() < 2 || list.compare(list.size() - 2, 2, "||") != 0)
+        list += "||";
+    for (char& c : list)
+        if (c == '|')
+            c = '\0';
+    return list;
+}
+
+bool FileDialog::show(HWND owner) {
+    flushPendingAppends();
+    const std::string filters = filterList(filter);
+    std::vector<char> path(32768, '\0');
+    fileName.copy(path.data(), path.size() - 1);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.nFilterIndex = static_cast<DWORD>(initialFilter + 1);
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+    // A save dialog asks before replacing and needs an existing folder; a new name is fine.
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+                   (kind == 1 ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL confirmed = kind == 1 ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    if (!confirmed)
+        return false;
+    fileName = path.data();
+    return true;
+}
+
+} // namespace toolkit
