@@ -24,14 +24,17 @@ int main() {
         // A timer is handled only once nothing is left to paint.
         runSoon(
             [&] {
-                opening.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+                opening.push_back(
+                    std::chrono::duration<double, std::milli>(Clock::now() - start).count());
                 toolkit::Window* overlay = toolkit::openWindow(capture::captureWindow());
                 HWND surface = overlay->control("画板1").handle();
                 SendMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
                 for (int i = 0; i < 20; ++i) {
                     const auto before = Clock::now();
-                    SendMessageA(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300 + i * 7, 200 + i * 5));
-                    moves.push_back(std::chrono::duration<double, std::milli>(Clock::now() - before).count());
+                    SendMessageA(surface, WM_MOUSEMOVE, MK_LBUTTON,
+                                 MAKELPARAM(300 + i * 7, 200 + i * 5));
+                    moves.push_back(
+                        std::chrono::duration<double, std::milli>(Clock::now() - before).count());
                 }
                 SendMessageA(surface, WM_RBUTTONDOWN, 0, MAKELPARAM(300, 300));
             },
@@ -45,8 +48,10 @@ int main() {
         return v[v.size() / 2];
     };
     std::printf("screen %dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    std::printf("overlay open to first paint (median of %zu): %6.1f ms\n", opening.size(), median(opening));
-    std::printf("one drag move (median of %zu):              %6.1f ms\n", moves.size(), median(moves));
+    std::printf("overlay open to first paint (median of %zu): %6.1f ms\n", opening.size(),
+                median(opening));
+    std::printf("one drag move (median of %zu):              %6.1f ms\n", moves.size(),
+                median(moves));
     std::printf("one drag move (slowest):                    %6.1f ms\n",
                 *std::max_element(moves.begin(), moves.end()));
     return 0;

@@ -19,7 +19,8 @@ int main() {
         ChildProcess tuk("tuk.exe");
         HWND input = tuk.waitForWindow("tuk 3.1", std::chrono::seconds(20));
         millis.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
         if (!input)
             return 1;
         PostMessageA(input, WM_CLOSE, 0, 0);

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool xclip imagemagick
   fonts-wqy-zenhei
   clang-format
+  clang libclang-rt-14-dev # the .bmp decoder fuzzer
 )
 
 missing=()

@@ -166,6 +166,8 @@ void loadWindowModal(const WindowDefinition& definition) {
     while (!window->destroyed() && pumpOneMessage()) {
     }
     --modalDepth;
+    // None of its handlers can be running now: it goes with this function, not later.
+    std::erase(goneWindows, window);
 }
 
 void destroyWindow(Window& window) {

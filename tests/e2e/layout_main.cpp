@@ -28,7 +28,8 @@ int main() {
     toolkit::WindowDefinition inputDefinition = windows::inputWindow();
     inputDefinition.handlers.clear();
     auto input = toolkit::Window::create(inputDefinition);
-    for (const char* name : {"编辑框enter", "编辑框char", "按钮1", "按钮2", "按钮初始化", "颜色选择器2"})
+    for (const char* name :
+         {"编辑框enter", "编辑框char", "按钮1", "按钮2", "按钮初始化", "颜色选择器2"})
         print("input", name, *input, input->control(name).handle());
 
     auto art = toolkit::Window::create(windows::artWindow());

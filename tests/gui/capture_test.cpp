@@ -333,3 +333,29 @@ TEST_F(CaptureTest, NoAndCancelWriteNothing) {
     EXPECT_TRUE(filesIn(folder_).empty());
     EXPECT_TRUE(clipboardPicture()) << "the clipboard keeps the picture";
 }
+
+TEST_F(CaptureTest, AFolderRemovedWhileTheDialogIsOpenWritesNothingAndClaimsNothing) {
+    const std::string gone = folder_ + "vanishing\\";
+    ASSERT_TRUE(CreateDirectoryA(gone.c_str(), nullptr));
+    MessageBoxAnswerer answerer({IDYES, IDOK, IDOK, IDOK});
+    withOverlay({
+                    [] {
+                        drag({30, 30}, {90, 70});
+                    },
+                    [&] {
+                        RemoveDirectoryA(gone.c_str());
+                        saveAs(gone + "shot");
+                    },
+                    [] {
+                        // The dialog itself refuses a folder that is not there; the user gives up.
+                        if (HWND dialog = findDialog())
+                            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                    },
+                },
+                800ms);
+    EXPECT_FALSE(fileExists(gone + "shot.bmp"));
+    EXPECT_FALSE(fileExists(gone));
+    for (const SeenBox& box : answerer.seen()) {
+        EXPECT_NE(box.text, "保存文件成功！");
+    }
+}
