@@ -40,18 +40,15 @@ LRESULT ColourPicker::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle(), &ps);
+        PaintSession paint(handle());
         RECT r{};
         GetClientRect(handle(), &r);
-        Brush fill(CreateSolidBrush(colour_));
-        FillRect(dc, &r, fill.get());
-        FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        fillWithColour(paint.dc(), 0, 0, r.right, r.bottom, colour_);
+        FrameRect(paint.dc(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         if (GetFocus() == handle()) {
             InflateRect(&r, -2, -2);
-            DrawFocusRect(dc, &r);
+            DrawFocusRect(paint.dc(), &r);
         }
-        EndPaint(handle(), &ps);
         return 0;
     }
     case WM_SETFOCUS:

@@ -54,37 +54,6 @@ void Control::useDefaultFont() {
                  FALSE);
 }
 
-RECT Control::outerRectInParent() const {
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-int Control::left() const {
-    return outerRectInParent().left;
-}
-int Control::top() const {
-    return outerRectInParent().top;
-}
-int Control::width() const {
-    const RECT r = outerRectInParent();
-    return r.right - r.left;
-}
-int Control::height() const {
-    const RECT r = outerRectInParent();
-    return r.bottom - r.top;
-}
-
-void Control::move(int newLeft, int newTop, int newWidth, int newHeight) {
-    const RECT r = outerRectInParent();
-    const int w = newWidth == -1 ? r.right - r.left : clampSize(newWidth);
-    const int h = newHeight == -1 ? r.bottom - r.top : clampSize(newHeight);
-    if (newLeft == r.left && newTop == r.top && w == r.right - r.left && h == r.bottom - r.top)
-        return;
-    SetWindowPos(handle_, nullptr, newLeft, newTop, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Control::onQueuedEvent(Event event) {
     window_.raise(name(), event);
 }

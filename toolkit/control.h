@@ -2,6 +2,7 @@
 // The common part of every control: identity, geometry, state and the hooks the window
 // procedures call.
 #include "definitions.h"
+#include "geometry.h"
 
 #include <windows.h>
 
@@ -12,12 +13,7 @@ namespace toolkit {
 
 class Window;
 
-// Outer sizes are clamped to this range when written.
-inline int clampSize(int value) {
-    return value < 0 ? 0 : (value > 32627 ? 32627 : value);
-}
-
-class Control {
+class Control : public OuterGeometry<Control> {
   public:
     Control(Window& window, const ControlDefinition& definition);
     virtual ~Control();
@@ -32,17 +28,8 @@ class Control {
     HWND handle() const { return handle_; }
     Window& window() const { return window_; }
 
-    // Outer rectangle in the parent's client coordinates.
-    int left() const;
-    int top() const;
-    int width() const;
-    int height() const;
-    void setLeft(int value) { move(value, top(), -1, -1); }
-    void setTop(int value) { move(left(), value, -1, -1); }
-    void setWidth(int value) { move(left(), top(), clampSize(value), -1); }
-    void setHeight(int value) { move(left(), top(), -1, clampSize(value)); }
-    // A width or height of -1 keeps that size; an unchanged rectangle does nothing.
-    void move(int left, int top, int width, int height);
+    // left, top, width, height and move (OuterGeometry): the outer rectangle in the parent's
+    // client coordinates.
 
     bool visible() const;
     virtual void setVisible(bool visible);
@@ -83,7 +70,6 @@ class Control {
 
   private:
     static LRESULT CALLBACK mouseSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    RECT outerRectInParent() const;
 
     Window& window_;
     const ControlDefinition& definition_;

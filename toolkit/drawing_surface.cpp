@@ -67,9 +67,7 @@ int DrawingSurface::clientHeight() const {
 
 void DrawingSurface::paintBackgroundPart(HDC dc, int dx, int dy, int x, int y, int w, int h) const {
     if (!pictureTile_) {
-        const RECT r{dx, dy, dx + w, dy + h};
-        Brush brush(CreateSolidBrush(resolveColour(backgroundColour_)));
-        FillRect(dc, &r, brush.get());
+        fillWithColour(dc, dx, dy, dx + w, dy + h, backgroundColour_);
         return;
     }
     // Tiles from the top-left cover everything, so the colour never shows.
@@ -255,13 +253,12 @@ LRESULT DrawingSurface::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle(), &ps);
+        PaintSession paint(handle());
         if (raster_)
-            BitBlt(dc, 0, 0, raster_.width(), raster_.height(), raster_.dc(), 0, 0, SRCCOPY);
+            BitBlt(paint.dc(), 0, 0, raster_.width(), raster_.height(), raster_.dc(), 0, 0,
+                   SRCCOPY);
         else
-            paintBackground(dc, clientWidth(), clientHeight());
-        EndPaint(handle(), &ps);
+            paintBackground(paint.dc(), clientWidth(), clientHeight());
         return 0;
     }
     case WM_SIZE:

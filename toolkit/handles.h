@@ -1,10 +1,15 @@
 #pragma once
 // Owning wrappers for the GDI and USER handles the toolkit uses.
+#include "colour.h"
+
 #include <windows.h>
 
 #include <utility>
 
 namespace toolkit {
+
+// Fills a rectangle of a device context with a colour (a system colour too).
+void fillWithColour(HDC dc, int left, int top, int right, int bottom, Colour colour);
 
 // A GDI object (pen, brush, font, bitmap) deleted with DeleteObject.
 template <typename H> class GdiObject {
@@ -53,6 +58,21 @@ class WindowDc {
 
   private:
     HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint for the scope, EndPaint when it ends.
+class PaintSession {
+  public:
+    explicit PaintSession(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    PaintSession(const PaintSession&) = delete;
+    PaintSession& operator=(const PaintSession&) = delete;
+    ~PaintSession() { EndPaint(window_, &paint_); }
+    HDC dc() const { return dc_; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 

@@ -15,21 +15,18 @@ LRESULT GroupBox::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle(), &ps);
+        PaintSession paint(handle());
         RECT r{};
         GetClientRect(handle(), &r);
-        Brush background(CreateSolidBrush(resolveColour(settings.backgroundColour)));
-        FillRect(dc, &r, background.get());
+        fillWithColour(paint.dc(), 0, 0, r.right, r.bottom, settings.backgroundColour);
         // Without a caption the etched line runs where a caption's middle would be.
         TEXTMETRICA metrics{};
         {
-            Selection font(dc, GetStockObject(DEFAULT_GUI_FONT));
-            GetTextMetricsA(dc, &metrics);
+            Selection font(paint.dc(), GetStockObject(DEFAULT_GUI_FONT));
+            GetTextMetricsA(paint.dc(), &metrics);
         }
         r.top += metrics.tmHeight / 2;
-        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-        EndPaint(handle(), &ps);
+        DrawEdge(paint.dc(), &r, EDGE_ETCHED, BF_RECT);
         return 0;
     }
     case WM_COMMAND:

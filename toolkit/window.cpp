@@ -5,6 +5,7 @@
 #include "control_factory.h"
 #include "drawing_surface.h"
 #include "edit_box.h"
+#include "handles.h"
 #include "program.h"
 #include "toolbar.h"
 #include "window_classes.h"
@@ -132,37 +133,6 @@ Control* Window::findControl(HWND handle) const {
     return nullptr;
 }
 
-int Window::left() const {
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    return r.left;
-}
-int Window::top() const {
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    return r.top;
-}
-int Window::width() const {
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    return r.right - r.left;
-}
-int Window::height() const {
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    return r.bottom - r.top;
-}
-
-void Window::move(int newLeft, int newTop, int newWidth, int newHeight) {
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    const int w = newWidth == -1 ? r.right - r.left : clampSize(newWidth);
-    const int h = newHeight == -1 ? r.bottom - r.top : clampSize(newHeight);
-    if (newLeft == r.left && newTop == r.top && w == r.right - r.left && h == r.bottom - r.top)
-        return;
-    SetWindowPos(handle_, nullptr, newLeft, newTop, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 bool Window::visible() const {
     return IsWindowVisible(handle_) != FALSE;
 }
@@ -244,9 +214,8 @@ LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
         RECT r{};
         GetClientRect(handle_, &r);
-        HBRUSH brush = CreateSolidBrush(resolveColour(definition_.backgroundColour));
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
-        DeleteObject(brush);
+        fillWithColour(reinterpret_cast<HDC>(wParam), 0, 0, r.right, r.bottom,
+                       definition_.backgroundColour);
         return 1;
     }
     case WM_CTLCOLOREDIT:

@@ -2,6 +2,7 @@
 // A top-level window built from its definition, with its controls and its handlers.
 #include "control.h"
 #include "definitions.h"
+#include "geometry.h"
 
 #include <windows.h>
 
@@ -17,7 +18,7 @@ class ColourPicker;
 class ComboBox;
 class Toolbar;
 
-class Window {
+class Window : public OuterGeometry<Window> {
   public:
     // Builds the window and its controls, hidden; raises created, moved and sizeChanged.
     // Gives nothing when the platform refuses to create it.
@@ -39,16 +40,8 @@ class Window {
     Toolbar& toolbar(std::string_view name) const;
     Control* findControl(HWND handle) const;
 
-    // Outer rectangle in screen coordinates.
-    int left() const;
-    int top() const;
-    int width() const;
-    int height() const;
-    void setLeft(int value) { move(value, top(), -1, -1); }
-    void setTop(int value) { move(left(), value, -1, -1); }
-    void setWidth(int value) { move(left(), top(), clampSize(value), -1); }
-    void setHeight(int value) { move(left(), top(), -1, clampSize(value)); }
-    void move(int left, int top, int width, int height);
+    // left, top, width, height and move (OuterGeometry): the outer rectangle in screen
+    // coordinates.
     bool visible() const;
     bool disabled() const;
     void show();
