@@ -63,12 +63,15 @@ void onSelectionReleased(toolkit::Window& window, const toolkit::EventArgs& args
     }
     const int width = globalState.selectionRight - globalState.selectionLeft;
     const int height = globalState.selectionBottom - globalState.selectionTop;
-    // A click without a drag selects nothing: the overlay waits for a drag.
-    if (width <= 0 || height <= 0)
+    toolkit::DrawingSurface& surface = window.surface("画板1");
+    // A click without a drag selects nothing: the overlay waits for a drag, with no outline
+    // left standing.
+    if (width <= 0 || height <= 0) {
+        surface.clear();
         return;
+    }
 
     // Exactly the selected screenshot pixels, without the outline drawn over them.
-    toolkit::DrawingSurface& surface = window.surface("画板1");
     toolkit::DrawingSurface& crop = window.surface("隐藏画板");
     crop.move(globalState.selectionLeft, globalState.selectionTop, width, height);
     surface.copyBackgroundRegion(globalState.selectionLeft, globalState.selectionTop, width, height,

@@ -180,6 +180,7 @@ TEST_F(CaptureTest, AfterACompletedCaptureMovesBeforeThePressDoNotClear) {
 TEST_F(CaptureTest, AClickWithoutADragSelectsNothingAndTheOverlayStays) {
     MessageBoxAnswerer answerer;
     bool stillUp = false;
+    std::uint32_t outlineLeft = 0;
     withOverlay({
         [] {
             post(WM_LBUTTONDOWN, 400, 300, MK_LBUTTON);
@@ -188,11 +189,16 @@ TEST_F(CaptureTest, AClickWithoutADragSelectsNothingAndTheOverlayStays) {
         [&] {
             stillUp = overlay() != nullptr;
             post(WM_LBUTTONDOWN, 420, 300, MK_LBUTTON);
+            post(WM_MOUSEMOVE, 450, 330, MK_LBUTTON);
             post(WM_LBUTTONUP, 450, 300); // a line is no rectangle either
         },
-        [&] { stillUp = stillUp && overlay() != nullptr; },
+        [&] {
+            stillUp = stillUp && overlay() != nullptr;
+            outlineLeft = overlay()->surface("画板1").getPoint(420, 315);
+        },
     });
     EXPECT_TRUE(stillUp);
+    EXPECT_EQ(outlineLeft, PatternScreen::colourAt(420, 315)) << "no outline left standing";
     EXPECT_TRUE(answerer.seen().empty());
     EXPECT_EQ(clipboardText(), "held before");
     EXPECT_FALSE(clipboardPicture());
