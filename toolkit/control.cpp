@@ -63,7 +63,17 @@ bool Control::visible() const {
 }
 
 void Control::setVisible(bool visible) {
-    ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+    if (visible) {
+        ShowWindow(handle_, SW_SHOWNA);
+        return;
+    }
+    // What lay below is repainted when the program next waits, as any uncovered part is;
+    // some platforms (Wine) would otherwise repaint it on the spot.
+    const RECT area = outerRect(handle_);
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                     SWP_NOACTIVATE);
+    RedrawWindow(GetParent(handle_), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool Control::disabled() const {

@@ -281,3 +281,39 @@ TEST_F(WindowToolkitTest, HeldAppendsReachTheBoxBeforeAnythingCanSeeIt) {
     EXPECT_EQ(box.text(), "new") << "a held append does not land after a later setText";
     DestroyWindow(window->handle());
 }
+
+TEST_F(WindowToolkitTest, AppendingMovesTheCaretToTheEndAndScrollsToIt) {
+    WindowDefinition definition{
+        .name = "log",
+        .title = "log",
+        .left = 40,
+        .top = 40,
+        .width = 300,
+        .height = 200,
+        .controls = {{.name = "box",
+                      .width = 280,
+                      .height = 150,
+                      .settings = EditBoxSettings{.multiLine = true,
+                                                  .horizontalScrollBar = true,
+                                                  .verticalScrollBar = true}}}};
+    auto window = Window::create(definition);
+    window->show();
+    EditBox& box = window->editBox("box");
+    SetFocus(box.handle());
+    for (int line = 0; line < 60; ++line)
+        box.appendText("line " + std::to_string(line) + "\r\n");
+    box.appendText("last");
+    pumpMessages(50ms);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(box.handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<DWORD>(GetWindowTextLengthA(box.handle()));
+    EXPECT_EQ(start, length);
+    EXPECT_EQ(end, length);
+    EXPECT_GT(SendMessageA(box.handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 40)
+        << "scrolled to the end";
+    EXPECT_EQ(GetFocus(), box.handle()) << "the box keeps the focus";
+    EXPECT_TRUE(box.visible());
+    DestroyWindow(window->handle());
+}
