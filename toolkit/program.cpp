@@ -20,8 +20,6 @@ void (*exitRoutine)() = nullptr;
 int exitRoutineCalls = 0;
 ProcessEndObserver processEndObserver = nullptr;
 
-std::vector<std::shared_ptr<Window>> liveWindows;
-std::vector<std::shared_ptr<Window>> goneWindows;
 int modalDepth = 0; // nested loops of loadWindowModal now running
 
 void runExitRoutine() {
@@ -86,39 +84,6 @@ bool pumpOneMessage() {
 
 } // namespace
 
-void registerWindow(std::shared_ptr<Window> window) {
-    liveWindows.push_back(std::move(window));
-}
-
-void unregisterWindow(const Window* window) {
-    auto found = std::find_if(liveWindows.begin(), liveWindows.end(),
-                              [&](const auto& w) { return w.get() == window; });
-    if (found == liveWindows.end())
-        return;
-    goneWindows.push_back(std::move(*found));
-    liveWindows.erase(found);
-    if (liveWindows.empty())
-        PostQuitMessage(0);
-}
-
-Window* findWindow(HWND handle) {
-    for (const auto& w : liveWindows)
-        if (w->handle() == handle)
-            return w.get();
-    return nullptr;
-}
-
-std::vector<HWND> liveWindowHandles() {
-    std::vector<HWND> handles;
-    for (const auto& w : liveWindows)
-        handles.push_back(w->handle());
-    return handles;
-}
-
-void releaseUnregisteredWindows() {
-    goneWindows.clear();
-}
-
 void initialise(std::initializer_list<const WindowDefinition*> definitions) {
     useProgramFolderAsWorkingDirectory();
     OleInitialize(nullptr);
@@ -167,7 +132,7 @@ void loadWindowModal(const WindowDefinition& definition) {
     }
     --modalDepth;
     // None of its handlers can be running now: it goes with this function, not later.
-    std::erase(goneWindows, window);
+    keepOnlyHere(*window);
 }
 
 void destroyWindow(Window& window) {
@@ -175,10 +140,7 @@ void destroyWindow(Window& window) {
 }
 
 Window* openWindow(const WindowDefinition& definition) {
-    for (const auto& w : liveWindows)
-        if (&w->definition() == &definition && !w->destroyed())
-            return w.get();
-    return nullptr;
+    return findWindow(definition);
 }
 
 void runProgram(int (*startRoutine)()) {
