@@ -18,8 +18,7 @@ void onCaptureWindowCreated(toolkit::Window& window, const toolkit::EventArgs&) 
     surface.move(0, 0, toolkit::screenWidth(), toolkit::screenHeight());
     // Not shown yet: the screenshot is of the screen without the overlay.
     surface.setBackgroundPicture(toolkit::takeScreenshot());
-    surface.setPenColour(static_cast<toolkit::Colour>(
-        static_cast<long long>(toolkit::toNumber(globalState.colourText))));
+    surface.setPenColour(toolkit::toColour(globalState.colourText));
 }
 
 void onSelectionStarted(toolkit::Window& window, const toolkit::EventArgs& args) {

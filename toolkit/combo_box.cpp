@@ -54,10 +54,7 @@ void ComboBox::setCurrentItem(int index) {
 }
 
 std::string ComboBox::text() const {
-    const int length = GetWindowTextLengthA(handle());
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(handle(), text.data(), length + 1)));
-    return text;
+    return nativeText();
 }
 
 std::optional<LRESULT> ComboBox::onControlColour(HDC dc) {

@@ -49,6 +49,14 @@ LRESULT CALLBACK Control::ownClassProcedure(HWND hwnd, UINT message, WPARAM wPar
     return control->ownProcedure(message, wParam, lParam);
 }
 
+std::string Control::nativeText() const {
+    const int length = GetWindowTextLengthA(handle_);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(handle_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
 void Control::useDefaultFont() {
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);

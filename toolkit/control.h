@@ -67,6 +67,8 @@ class Control : public OuterGeometry<Control> {
         return DefWindowProcA(handle_, message, wParam, lParam);
     }
     void useDefaultFont();
+    // The native control's window text.
+    std::string nativeText() const;
 
   private:
     static LRESULT CALLBACK mouseSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

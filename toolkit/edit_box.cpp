@@ -77,11 +77,7 @@ void EditBox::afterCreate() {
 }
 
 std::string EditBox::text() const {
-    const int length = GetWindowTextLengthA(handle());
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(handle(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    return nativeText();
 }
 
 void EditBox::setText(std::string_view text) {

@@ -36,6 +36,10 @@ std::string mapFullWidthToAscii(std::string_view text) {
     return out;
 }
 
+std::uint32_t toColour(std::string_view text) {
+    return static_cast<std::uint32_t>(static_cast<long long>(toNumber(text)));
+}
+
 double toNumber(std::string_view text) {
     const std::string ascii = mapFullWidthToAscii(text);
     return std::strtod(ascii.c_str(), nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 // Numbers as the handlers pass them around: colours travel as decimal text between windows.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ std::string toText(long long value);
 // (digits, signs, dot, letters, the ideographic space) are mapped to ASCII; 0 when no
 // number leads.
 double toNumber(std::string_view text);
+
+// A colour from its decimal text: toNumber, truncated toward zero.
+std::uint32_t toColour(std::string_view text);
 
 // Full-width forms (U+FF01..U+FF5E, U+3000) of a UTF-8 text replaced by their ASCII twins.
 std::string mapFullWidthToAscii(std::string_view text);

@@ -20,15 +20,6 @@ namespace windows {
 using app::globalState;
 using toolkit::toNumber;
 
-namespace {
-
-// Colours arrive as decimal text; a real number goes into an integer truncated toward zero.
-toolkit::Colour chosenColour() {
-    return static_cast<toolkit::Colour>(static_cast<long long>(toNumber(globalState.colourText)));
-}
-
-} // namespace
-
 void onArtWindowCreated(toolkit::Window& window, const toolkit::EventArgs&) {
     toolkit::ComboBox& names = window.comboBox("组合框1");
     const FontList fonts = makeFontList(reportedFontNames());
@@ -45,8 +36,8 @@ void onArtWindowCreated(toolkit::Window& window, const toolkit::EventArgs&) {
     toolkit::EditBox& output = window.editBox("编辑框main");
     output.setWidth(window.width() - 20);
     output.setHeight(window.height() - 40);
-    output.setTextColour(chosenColour());
-    window.toolbar("工具条1").setBackgroundColour(chosenColour());
+    output.setTextColour(toolkit::toColour(globalState.colourText));
+    window.toolbar("工具条1").setBackgroundColour(toolkit::toColour(globalState.colourText));
 }
 
 void onArtWindowSizeChanged(toolkit::Window& window, const toolkit::EventArgs&) {

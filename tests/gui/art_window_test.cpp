@@ -29,8 +29,7 @@ enum ToolbarIndex { convert = 0, reset, quit, about, hint, capture, fonts };
 
 // The art window of this thread that is open now.
 Window* openArtWindow() {
-    HWND art = FindWindowA(nullptr, "main");
-    return art ? reinterpret_cast<Window*>(GetWindowLongPtrA(art, GWLP_USERDATA)) : nullptr;
+    return toolkit::openWindow(windows::artWindow());
 }
 
 void clickToolbarButton(Window& art, int index) {

@@ -62,3 +62,13 @@ TEST(FontHeight, PointsBecomeACharacterHeightInPixels) {
         EXPECT_EQ(toolkit::fontHeightForPoints(c.points, c.dpi), c.height)
             << c.points << "pt at " << c.dpi << " dpi";
 }
+
+TEST(ToColour, TruncatesTheNumberTowardZero) {
+    struct Case {
+        const char* text;
+        std::uint32_t colour;
+    };
+    for (const Case c : {Case{"16711824", 16711824u}, Case{"255.9", 255u}, Case{"", 0u},
+                         Case{"abc", 0u}, Case{"２５５", 255u}})
+        EXPECT_EQ(toolkit::toColour(c.text), c.colour) << '"' << c.text << '"';
+}
