@@ -28,20 +28,20 @@ int main() {
                     std::chrono::duration<double, std::milli>(Clock::now() - start).count());
                 toolkit::Window* overlay = toolkit::openWindow(capture::captureWindow());
                 HWND surface = overlay->control("画板1").handle();
-                SendMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+                SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
                 for (int i = 0; i < 20; ++i) {
                     const auto before = Clock::now();
-                    SendMessageA(surface, WM_MOUSEMOVE, MK_LBUTTON,
+                    SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON,
                                  MAKELPARAM(300 + i * 7, 200 + i * 5));
                     moves.push_back(
                         std::chrono::duration<double, std::milli>(Clock::now() - before).count());
                 }
-                SendMessageA(surface, WM_RBUTTONDOWN, 0, MAKELPARAM(300, 300));
+                SendMessageW(surface, WM_RBUTTONDOWN, 0, MAKELPARAM(300, 300));
             },
             std::chrono::milliseconds(1));
         toolkit::loadWindowModal(capture::captureWindow());
         MSG quit;
-        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
     auto median = [](std::vector<double> v) {
         std::sort(v.begin(), v.end());

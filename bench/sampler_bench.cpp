@@ -37,7 +37,7 @@ int main() {
             MessageBoxAnswerer answerer({IDNO});
             const auto start = std::chrono::steady_clock::now();
             // Button "3", as the toolbar reports a click on it.
-            SendMessageA(art->handle(), WM_COMMAND,
+            SendMessageW(art->handle(), WM_COMMAND,
                          MAKEWPARAM(toolkit::Toolbar::commandOf(0), BN_CLICKED),
                          reinterpret_cast<LPARAM>(toolbar));
             const double ms =

@@ -11,7 +11,7 @@
 using namespace testing_support;
 
 int main() {
-    CreateDirectoryA("D:\\tuk", nullptr);
+    CreateDirectoryW(L"D:\\tuk", nullptr);
     writeFile("D:\\tuk\\tuk.ini", "[1]\r\nh=r\r\n");
     std::vector<double> millis;
     for (int run = 0; run < 10; ++run) {
@@ -23,7 +23,7 @@ int main() {
                 .count());
         if (!input)
             return 1;
-        PostMessageA(input, WM_CLOSE, 0, 0);
+        PostMessageW(input, WM_CLOSE, 0, 0);
         tuk.waitForExit(std::chrono::seconds(10));
     }
     std::sort(millis.begin(), millis.end());

@@ -1,5 +1,6 @@
 #include "clipboard_export.h"
 
+#include "toolkit/clipboard.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/file_write.h"
@@ -9,53 +10,16 @@
 #include "toolkit/window.h"
 #include "windows/window_definitions.h"
 
-#include <windows.h>
-
-#include <chrono>
-#include <thread>
-
 namespace capture {
-namespace {
-
-// The clipboard, open for the lifetime of the object.
-class OpenClipboardSession {
-  public:
-    // Another program may hold the clipboard for a moment: try for about a second.
-    explicit OpenClipboardSession(HWND owner) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        while (!(open_ = OpenClipboard(owner) != FALSE) &&
-               std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    OpenClipboardSession(const OpenClipboardSession&) = delete;
-    OpenClipboardSession& operator=(const OpenClipboardSession&) = delete;
-    ~OpenClipboardSession() {
-        if (open_)
-            CloseClipboard();
-    }
-    bool open() const { return open_; }
-
-  private:
-    bool open_ = false;
-};
-
-HWND inputWindowHandle() {
-    toolkit::Window* input = toolkit::openWindow(windows::inputWindow());
-    return input ? input->handle() : nullptr;
-}
-
-} // namespace
 
 bool copyImageToClipboard(std::string_view imageBytes) {
     toolkit::Picture picture = toolkit::Picture::fromImageBytes(imageBytes);
-    OpenClipboardSession clipboard(inputWindowHandle());
+    // The input window lives as long as the program: it owns what the program puts there.
+    toolkit::ClipboardSession clipboard(toolkit::openWindow(windows::inputWindow()));
     if (!clipboard.open())
         return false;
-    EmptyClipboard();
-    if (!picture.handle() || !SetClipboardData(CF_BITMAP, picture.handle()))
-        return false;
-    picture.giveAway(); // the clipboard owns the bitmap now
-    return true;
+    clipboard.empty();
+    return clipboard.putBitmap(picture);
 }
 
 void offerSaveAsBitmap(toolkit::Window& captureWindow, toolkit::DrawingSurface& cropSurface,

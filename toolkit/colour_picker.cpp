@@ -23,13 +23,13 @@ void ColourPicker::setColour(Colour colour) {
 
 void ColourPicker::choose() {
     static COLORREF customColours[16]{};
-    CHOOSECOLORA dialog{};
+    CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window().handle();
     dialog.rgbResult = colour_;
     dialog.lpCustColors = customColours;
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&dialog))
+    if (!ChooseColorW(&dialog))
         return;
     setColour(dialog.rgbResult);
     window().raise(name(), Event::colourChosen);

@@ -1,6 +1,9 @@
 #include "combo_box.h"
 
+#include "text.h"
 #include "window.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -8,7 +11,7 @@ namespace toolkit {
 
 Control::NativeSpec ComboBox::nativeSpec() const {
     const auto& s = std::get<ComboBoxSettings>(definition().settings);
-    return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, s.editText};
+    return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, s.editText};
 }
 
 void ComboBox::afterCreate() {
@@ -18,39 +21,40 @@ void ComboBox::afterCreate() {
     // The window's height is the closed box plus its drop-down list.
     SetWindowPos(handle(), nullptr, 0, 0, definition().width, definition().height + s.listHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowTextA(handle(), s.editText.c_str());
+    SetWindowTextW(handle(), widen(s.editText).c_str());
 }
 
 int ComboBox::addItem(std::string_view text) {
-    const auto index = SendMessageA(handle(), CB_ADDSTRING, 0,
-                                    reinterpret_cast<LPARAM>(std::string(text).c_str()));
+    const std::wstring item = widen(text);
+    const auto index =
+        SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     return index < 0 ? -1 : static_cast<int>(index);
 }
 
 int ComboBox::itemCount() const {
-    return static_cast<int>(SendMessageA(handle(), CB_GETCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(handle(), CB_GETCOUNT, 0, 0));
 }
 
 std::string ComboBox::itemText(int index) const {
     if (index < 0 || index >= itemCount())
         return {};
-    const auto length = SendMessageA(handle(), CB_GETLBTEXTLEN, index, 0);
+    const auto length = SendMessageW(handle(), CB_GETLBTEXTLEN, index, 0);
     if (length < 0)
         return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const auto copied =
-        SendMessageA(handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return narrow(text);
 }
 
 int ComboBox::currentItem() const {
-    const auto index = SendMessageA(handle(), CB_GETCURSEL, 0, 0);
+    const auto index = SendMessageW(handle(), CB_GETCURSEL, 0, 0);
     return index < 0 ? -1 : static_cast<int>(index);
 }
 
 void ComboBox::setCurrentItem(int index) {
-    SendMessageA(handle(), CB_SETCURSEL, std::clamp(index, -1, itemCount() - 1), 0);
+    SendMessageW(handle(), CB_SETCURSEL, std::clamp(index, -1, itemCount() - 1), 0);
 }
 
 std::string ComboBox::text() const {

@@ -1,5 +1,6 @@
 #include "control.h"
 
+#include "text.h"
 #include "window.h"
 
 #include <commctrl.h>
@@ -23,10 +24,10 @@ bool Control::create(HWND parent) {
         style |= WS_DISABLED;
     if (definition_.tabStop)
         style |= WS_TABSTOP;
-    handle_ = CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), style,
+    handle_ = CreateWindowExW(spec.exStyle, spec.className, widen(spec.text).c_str(), style,
                               definition_.left, definition_.top, clampSize(definition_.width),
                               clampSize(definition_.height), parent, nullptr,
-                              GetModuleHandleA(nullptr), this);
+                              GetModuleHandleW(nullptr), this);
     if (!handle_)
         return false;
     SetWindowSubclass(handle_, &Control::mouseSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -37,28 +38,28 @@ bool Control::create(HWND parent) {
 LRESULT CALLBACK Control::ownClassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* control =
-            static_cast<Control*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         control->handle_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
     }
-    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!control)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY)
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     return control->ownProcedure(message, wParam, lParam);
 }
 
 std::string Control::nativeText() const {
-    const int length = GetWindowTextLengthA(handle_);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(handle_, text.data(), length + 1);
+    const int length = GetWindowTextLengthW(handle_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(handle_, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    return narrow(text);
 }
 
 void Control::useDefaultFont() {
-    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
 }
 

@@ -52,7 +52,7 @@ class Control : public OuterGeometry<Control> {
 
   protected:
     struct NativeSpec {
-        const char* className;
+        const wchar_t* className;
         DWORD style;
         DWORD exStyle;
         std::string text;
@@ -64,7 +64,7 @@ class Control : public OuterGeometry<Control> {
     virtual void beforeNativeMessage(UINT) {}
     // Messages to a control of one of the toolkit's own classes.
     virtual LRESULT ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
-        return DefWindowProcA(handle_, message, wParam, lParam);
+        return DefWindowProcW(handle_, message, wParam, lParam);
     }
     void useDefaultFont();
     // The native control's window text.

@@ -3,6 +3,7 @@
 #include "bmp_codec.h"
 #include "dib.h"
 #include "font_height.h"
+#include "text.h"
 #include "window_classes.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace toolkit {
 namespace {
 
-constexpr const char* fallbackFontName = "宋体";
+constexpr const wchar_t* fallbackFontName = L"宋体";
 
 Canvas makeCanvas(HDC compatibleWith, int width, int height) {
     width = std::max(width, 1);
@@ -34,11 +35,11 @@ void DrawingSurface::afterCreate() {
     const SurfaceSettings& s = settings();
     backgroundColour_ = s.backgroundColour;
     penColour_ = s.penColour;
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont_, &logFont_);
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont_, &logFont_);
     if (!s.font.face.empty() || s.font.height != 0) {
         hasFont_ = true;
         if (!s.font.face.empty())
-            lstrcpynA(logFont_.lfFaceName, s.font.face.c_str(), LF_FACESIZE);
+            lstrcpynW(logFont_.lfFaceName, widen(s.font.face).c_str(), LF_FACESIZE);
         if (s.font.height != 0)
             logFont_.lfHeight = s.font.height;
         logFont_.lfWeight = s.font.weight;
@@ -117,34 +118,36 @@ HFONT DrawingSurface::currentFont() const {
 }
 
 void DrawingSurface::makeFont() {
-    font_.reset(CreateFontIndirectA(&logFont_));
+    font_.reset(CreateFontIndirectW(&logFont_));
 }
 
 void DrawingSurface::writeTextAt(int x, int y, std::string_view text) {
     if (text.empty())
         return;
     const SurfaceSettings& s = settings();
+    const std::wstring lines = widen(text);
     drawEverywhere([&](HDC dc) {
         Selection font(dc, currentFont());
         SetTextColor(dc, resolveColour(s.textColour));
         SetBkMode(dc, s.transparentTextBackground ? TRANSPARENT : OPAQUE);
         SetBkColor(dc, resolveColour(s.textBackgroundColour));
         SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
         int lineTop = y;
         std::size_t start = 0;
-        while (start <= text.size()) {
-            std::size_t end = text.find_first_of("\r\n", start);
-            const std::size_t lineEnd = end == std::string_view::npos ? text.size() : end;
-            const std::string_view line = text.substr(start, lineEnd - start);
-            if (!line.empty())
-                TextOutA(dc, x, lineTop, line.data(), static_cast<int>(line.size()));
-            if (end == std::string_view::npos)
+        while (start <= lines.size()) {
+            std::size_t end = lines.find_first_of(L"\r\n", start);
+            const std::size_t lineEnd = end == std::wstring::npos ? lines.size() : end;
+            if (lineEnd > start)
+                TextOutW(dc, x, lineTop, lines.data() + start, static_cast<int>(lineEnd - start));
+            if (end == std::wstring::npos)
                 break;
             // "\r\n" is one break, as are a lone "\r" and a lone "\n".
-            start = end +
-                    ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+            start =
+                end + ((lines[end] == L'\r' && end + 1 < lines.size() && lines[end + 1] == L'\n')
+                           ? 2
+                           : 1);
             lineTop += metrics.tmHeight + 2;
         }
     });
@@ -225,10 +228,16 @@ void DrawingSurface::setPenColour(Colour colour) {
     pen_.reset(CreatePen(style, s.penWidth, resolveColour(colour)));
 }
 
+std::string DrawingSurface::fontName() const {
+    return narrow(logFont_.lfFaceName);
+}
+
 void DrawingSurface::setFontName(std::string_view name) {
-    const std::string face =
-        (name.empty() || name.size() > 31) ? std::string(fallbackFontName) : std::string(name);
-    lstrcpynA(logFont_.lfFaceName, face.c_str(), LF_FACESIZE);
+    // A longer name would be cut by the font record and pick some other font.
+    std::wstring face = widen(name);
+    if (face.empty() || face.size() >= LF_FACESIZE)
+        face = fallbackFontName;
+    lstrcpynW(logFont_.lfFaceName, face.c_str(), LF_FACESIZE);
     hasFont_ = true;
     makeFont();
 }
@@ -267,7 +276,7 @@ LRESULT DrawingSurface::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
-            SetCursor(LoadCursorA(
+            SetCursor(LoadCursorW(
                 nullptr, settings().cursor == SurfaceCursor::crossHair ? IDC_CROSS : IDC_ARROW));
             return TRUE;
         }

@@ -37,8 +37,8 @@ class DrawingSurface : public Control {
     void setBackgroundColour(Colour colour);
     Colour penColour() const { return penColour_; }
     void setPenColour(Colour colour);
-    // 1 to 31 bytes, else "宋体".
-    std::string fontName() const { return logFont_.lfFaceName; }
+    // A face name that fits the platform's font record (1 to 31 UTF-16 units), else "宋体".
+    std::string fontName() const;
     void setFontName(std::string_view name);
     // Points; the character height becomes size x vertical dpi / 72 pixels, rounded.
     double fontSize() const { return fontSize_; }
@@ -78,7 +78,7 @@ class DrawingSurface : public Control {
     Pen pen_;
     Brush brush_;
     Font font_;
-    LOGFONTA logFont_{};
+    LOGFONTW logFont_{};
     bool hasFont_ = false;
     double fontSize_ = 0;
 };

@@ -1,6 +1,9 @@
 #include "edit_box.h"
 
+#include "text.h"
 #include "window.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
@@ -52,7 +55,7 @@ Control::NativeSpec EditBox::nativeSpec() const {
         style |= ES_AUTOHSCROLL;
     }
     applyBorder(s.border, style, exStyle);
-    return {"EDIT", style, exStyle, s.text};
+    return {WC_EDITW, style, exStyle, s.text};
 }
 
 void EditBox::afterCreate() {
@@ -62,18 +65,18 @@ void EditBox::afterCreate() {
     if (s.font.face.empty() && s.font.height == 0) {
         useDefaultFont();
     } else {
-        LOGFONTA lf{};
-        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+        LOGFONTW lf{};
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
         lf.lfHeight = s.font.height;
         lf.lfWidth = 0;
         lf.lfWeight = s.font.weight;
         lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, s.font.face.c_str(), LF_FACESIZE);
-        font_.reset(CreateFontIndirectA(&lf));
-        SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        lstrcpynW(lf.lfFaceName, widen(s.font.face).c_str(), LF_FACESIZE);
+        font_.reset(CreateFontIndirectW(&lf));
+        SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     }
-    SendMessageA(handle(), EM_SETLIMITTEXT, 0, 0); // no length limit
-    SendMessageA(handle(), EM_SETSEL, 0, 0);       // caret at the start, nothing selected
+    SendMessageW(handle(), EM_SETLIMITTEXT, 0, 0); // no length limit
+    SendMessageW(handle(), EM_SETSEL, 0, 0);       // caret at the start, nothing selected
 }
 
 std::string EditBox::text() const {
@@ -81,7 +84,7 @@ std::string EditBox::text() const {
 }
 
 void EditBox::setText(std::string_view text) {
-    SetWindowTextA(handle(), std::string(text).c_str());
+    SetWindowTextW(handle(), widen(text).c_str());
 }
 
 void EditBox::appendText(std::string_view text) {
@@ -101,21 +104,21 @@ void EditBox::flushAppends() {
     if (pendingAppends_.empty())
         return;
     std::erase(boxesWithPendingAppends(), this);
-    const std::string text = std::move(pendingAppends_);
+    const std::wstring text = widen(pendingAppends_);
     pendingAppends_.clear();
     // A shown edit control may redo its layout, scroll bars and caret step by step while it
     // takes the text (Wine's does, at several times the cost). Hidden for the insertion, it
     // takes it at once; nothing is painted in between, so nobody sees it go.
-    const bool shown = (GetWindowLongA(handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool shown = (GetWindowLongW(handle(), GWL_STYLE) & WS_VISIBLE) != 0;
     const HWND focus = GetFocus();
     constexpr UINT keepPlace =
         SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
     if (shown)
         SetWindowPos(handle(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | keepPlace);
     const auto end = static_cast<WPARAM>(GetWindowTextLengthW(handle()));
-    SendMessageA(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
-    SendMessageA(handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(handle(), EM_SCROLLCARET, 0, 0);
+    SendMessageW(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageW(handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(handle(), EM_SCROLLCARET, 0, 0);
     if (shown) {
         SetWindowPos(handle(), nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | keepPlace);
         if (focus == handle() && GetFocus() != focus)

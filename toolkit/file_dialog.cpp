@@ -1,6 +1,7 @@
 #include "file_dialog.h"
 
 #include "edit_box.h"
+#include "text.h"
 
 #include <commdlg.h>
 
@@ -22,25 +23,27 @@ std::string filterList(std::string_view filter) {
 
 bool FileDialog::show(HWND owner) {
     flushPendingAppends();
-    const std::string filters = filterList(filter);
-    std::vector<char> path(32768, '\0');
-    fileName.copy(path.data(), path.size() - 1);
-    OPENFILENAMEA dialog{};
+    const std::wstring filters = widen(filterList(filter));
+    const std::wstring wideTitle = widen(title);
+    const std::wstring extension = widen(defaultExtension);
+    std::vector<wchar_t> path(32768, L'\0');
+    widen(fileName).copy(path.data(), path.size() - 1);
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filters.c_str();
     dialog.nFilterIndex = static_cast<DWORD>(initialFilter + 1);
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
-    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+    dialog.lpstrTitle = wideTitle.empty() ? nullptr : wideTitle.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     // A save dialog asks before replacing and needs an existing folder; a new name is fine.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                    (kind == 1 ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL confirmed = kind == 1 ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    const BOOL confirmed = kind == 1 ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!confirmed)
         return false;
-    fileName = path.data();
+    fileName = narrow(path.data());
     return true;
 }
 

@@ -5,7 +5,7 @@ namespace toolkit {
 RECT outerRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
+    if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)
         MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }

@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include "edit_box.h"
+#include "text.h"
 
 #include <windows.h>
 
@@ -10,7 +11,7 @@ namespace toolkit {
 
 int messageBox(std::string_view text, int flags, std::string_view title) {
     flushPendingAppends();
-    const int id = MessageBoxA(nullptr, std::string(text).c_str(), std::string(title).c_str(),
+    const int id = MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(),
                                static_cast<UINT>(flags) | MB_TASKMODAL);
     // IDOK = 1 ... IDNO = 7 become 0 ... 6.
     return id > 0 ? id - 1 : resultCancel;

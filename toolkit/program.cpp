@@ -2,6 +2,7 @@
 
 #include "definition_check.h"
 #include "edit_box.h"
+#include "text.h"
 #include "window.h"
 #include "window_classes.h"
 #include "window_registry.h"
@@ -36,13 +37,18 @@ void runExitRoutine() {
 }
 
 void useProgramFolderAsWorkingDirectory() {
-    char path[MAX_PATH]{};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    // Long paths: the buffer grows until the whole name fits.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >=
+               path.size() &&
+           path.size() < 32768)
+        path.resize(path.size() * 2);
+    if (length == 0 || length >= path.size())
         return;
-    std::string folder(path, length);
-    folder.erase(folder.find_last_of("\\/") + 1);
-    SetCurrentDirectoryA(folder.c_str());
+    path.resize(length);
+    path.erase(path.find_last_of(L"\\/") + 1);
+    SetCurrentDirectoryW(path.c_str());
 }
 
 // Esc closes the window it was pressed in; Tab moves between tab stops.
@@ -71,13 +77,13 @@ bool pumpOneMessage() {
         releaseUnregisteredWindows();
     flushPendingAppends();
     MSG message;
-    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
         PostQuitMessage(static_cast<int>(message.wParam)); // let outer loops see it too
         return false;
     }
     if (!handleWindowKeys(message)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return true;
 }
@@ -155,7 +161,7 @@ void exitProgram(int code) {
 }
 
 void fatalError(std::string_view text) {
-    MessageBoxA(nullptr, std::string(text).c_str(), "tuk", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    MessageBoxW(nullptr, widen(text).c_str(), L"tuk", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     endProcess(-1);
 }
 

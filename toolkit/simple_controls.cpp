@@ -3,6 +3,8 @@
 #include "window.h"
 #include "window_classes.h"
 
+#include <commctrl.h>
+
 namespace toolkit {
 
 Control::NativeSpec GroupBox::nativeSpec() const {
@@ -20,10 +22,10 @@ LRESULT GroupBox::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
         GetClientRect(handle(), &r);
         fillWithColour(paint.dc(), 0, 0, r.right, r.bottom, settings.backgroundColour);
         // Without a caption the etched line runs where a caption's middle would be.
-        TEXTMETRICA metrics{};
+        TEXTMETRICW metrics{};
         {
             Selection font(paint.dc(), GetStockObject(DEFAULT_GUI_FONT));
-            GetTextMetricsA(paint.dc(), &metrics);
+            GetTextMetricsW(paint.dc(), &metrics);
         }
         r.top += metrics.tmHeight / 2;
         DrawEdge(paint.dc(), &r, EDGE_ETCHED, BF_RECT);
@@ -35,7 +37,7 @@ LRESULT GroupBox::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-        return SendMessageA(window().handle(), message, wParam, lParam);
+        return SendMessageW(window().handle(), message, wParam, lParam);
     default:
         return Control::ownProcedure(message, wParam, lParam);
     }
@@ -43,7 +45,7 @@ LRESULT GroupBox::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
 
 Control::NativeSpec PushButton::nativeSpec() const {
     const auto& settings = std::get<PushButtonSettings>(definition().settings);
-    return {"BUTTON", BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0, settings.caption};
+    return {WC_BUTTONW, BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0, settings.caption};
 }
 
 void PushButton::onCommand(WORD code, WORD) {
@@ -56,7 +58,7 @@ Control::NativeSpec Label::nativeSpec() const {
     DWORD style = SS_LEFTNOWORDWRAP | SS_CENTERIMAGE;
     DWORD exStyle = 0;
     applyBorder(settings.border, style, exStyle);
-    return {"STATIC", style, exStyle, settings.caption};
+    return {WC_STATICW, style, exStyle, settings.caption};
 }
 
 void Label::afterCreate() {

@@ -1,5 +1,6 @@
 #include "toolbar.h"
 
+#include "text.h"
 #include "window.h"
 
 #include <commctrl.h>
@@ -8,42 +9,33 @@
 #include <vector>
 
 namespace toolkit {
-namespace {
-
-std::wstring wide(const std::string& text) {
-    std::wstring out(text.size() + 1, L'\0');
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()));
-    out.resize(n > 0 ? static_cast<std::size_t>(n - 1) : 0);
-    return out;
-}
-
-} // namespace
-
 Control::NativeSpec Toolbar::nativeSpec() const {
     // Raised (not flat) buttons, text right of the image, wrapping, tooltips, a divider line.
-    return {TOOLBARCLASSNAMEA, TBSTYLE_LIST | TBSTYLE_WRAPABLE | TBSTYLE_TOOLTIPS | CCS_TOP, 0, {}};
+    return {TOOLBARCLASSNAMEW, TBSTYLE_LIST | TBSTYLE_WRAPABLE | TBSTYLE_TOOLTIPS | CCS_TOP, 0, {}};
 }
 
 void Toolbar::afterCreate() {
-    SendMessageA(handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
-    SendMessageA(handle(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+    SendMessageW(handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+    SendMessageW(handle(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
     useDefaultFont();
     std::vector<TBBUTTON> buttons;
     const auto& defined = settings().buttons;
+    texts_.clear();
+    for (const ToolbarButton& button : defined)
+        texts_.push_back(widen(button.text));
     for (std::size_t i = 0; i < defined.size(); ++i) {
         TBBUTTON b{};
         b.iBitmap = I_IMAGENONE;
         b.idCommand = commandOf(static_cast<int>(i));
         b.fsState = TBSTATE_ENABLED | (defined[i].indeterminate ? TBSTATE_INDETERMINATE : 0);
         b.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
-        b.iString = reinterpret_cast<INT_PTR>(defined[i].text.c_str());
+        b.iString = reinterpret_cast<INT_PTR>(texts_[i].c_str());
         buttons.push_back(b);
     }
-    SendMessageA(handle(), TB_ADDBUTTONSA, buttons.size(),
+    SendMessageW(handle(), TB_ADDBUTTONSW, buttons.size(),
                  reinterpret_cast<LPARAM>(buttons.data()));
-    SendMessageA(handle(), TB_AUTOSIZE, 0, 0);
+    SendMessageW(handle(), TB_AUTOSIZE, 0, 0);
     setBackgroundColour(settings().backgroundColour);
 }
 
@@ -54,7 +46,7 @@ void Toolbar::setBackgroundColour(Colour colour) {
 }
 
 int Toolbar::buttonCount() const {
-    return static_cast<int>(SendMessageA(handle(), TB_BUTTONCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(handle(), TB_BUTTONCOUNT, 0, 0));
 }
 
 void Toolbar::onCommand(WORD, WORD id) {
@@ -80,27 +72,21 @@ std::optional<LRESULT> Toolbar::onNotify(NMHDR* header) {
             return CDRF_DODEFAULT;
         }
     }
-    const bool ansi = header->code == TTN_GETDISPINFOA;
-    if ((ansi || header->code == TTN_GETDISPINFOW) &&
-        header->hwndFrom == reinterpret_cast<HWND>(SendMessageA(handle(), TB_GETTOOLTIPS, 0, 0))) {
+    if (header->code == TTN_GETDISPINFOW &&
+        header->hwndFrom == reinterpret_cast<HWND>(SendMessageW(handle(), TB_GETTOOLTIPS, 0, 0))) {
         const int index = static_cast<int>(header->idFrom) - commandOf(0);
         const auto& defined = settings().buttons;
         if (index < 0 || index >= static_cast<int>(defined.size()))
             return std::nullopt;
-        if (ansi) {
-            reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText =
-                const_cast<char*>(defined[index].tooltip.c_str());
-        } else {
-            tooltipBuffer_ = wide(defined[index].tooltip);
-            reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tooltipBuffer_.data();
-        }
+        tooltipBuffer_ = widen(defined[index].tooltip);
+        reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tooltipBuffer_.data();
         return 0;
     }
     return std::nullopt;
 }
 
 void Toolbar::onParentResized() {
-    SendMessageA(handle(), TB_AUTOSIZE, 0, 0);
+    SendMessageW(handle(), TB_AUTOSIZE, 0, 0);
 }
 
 } // namespace toolkit

@@ -3,6 +3,9 @@
 #include "control.h"
 #include "handles.h"
 
+#include <string>
+#include <vector>
+
 namespace toolkit {
 
 class Toolbar : public Control {
@@ -30,6 +33,7 @@ class Toolbar : public Control {
     }
     Colour backgroundColour_ = systemButtonFace;
     Brush background_;
+    std::vector<std::wstring> texts_; // the buttons' texts, as the toolbar was given them
     std::wstring tooltipBuffer_;
 };
 

@@ -7,6 +7,7 @@
 #include "edit_box.h"
 #include "handles.h"
 #include "program.h"
+#include "text.h"
 #include "toolbar.h"
 #include "window_classes.h"
 #include "window_registry.h"
@@ -45,7 +46,7 @@ Window::Window(const WindowDefinition& definition) : definition_(definition) {}
 
 Window::~Window() {
     if (handle_ && IsWindow(handle_)) {
-        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         DestroyWindow(handle_);
     }
 }
@@ -71,10 +72,10 @@ bool Window::build() {
     DWORD style = 0;
     DWORD exStyle = 0;
     frameStyles(definition_, style, exStyle);
-    handle_ = CreateWindowExA(exStyle, topWindowClass, definition_.title.c_str(), style,
+    handle_ = CreateWindowExW(exStyle, topWindowClass, widen(definition_.title).c_str(), style,
                               definition_.left, definition_.top, clampSize(definition_.width),
                               clampSize(definition_.height), nullptr, nullptr,
-                              GetModuleHandleA(nullptr), this);
+                              GetModuleHandleW(nullptr), this);
     if (!handle_)
         return false;
     for (const ControlDefinition& d : definition_.controls) {
@@ -170,14 +171,14 @@ void Window::raise(std::string_view controlName, Event event, const EventArgs& a
 void Window::queueEvent(const Control& control, Event event) {
     for (std::size_t i = 0; i < controls_.size(); ++i)
         if (controls_[i].get() == &control)
-            PostMessageA(handle_, queuedEventMessage, i, static_cast<LPARAM>(event));
+            PostMessageW(handle_, queuedEventMessage, i, static_cast<LPARAM>(event));
 }
 
 void Window::requestDestroy() {
     if (destroyRequested_ || destroyed_)
         return;
     destroyRequested_ = true;
-    PostMessageA(handle_, finishDestroyMessage, 0, 0);
+    PostMessageW(handle_, finishDestroyMessage, 0, 0);
 }
 
 void Window::requestClose() {
@@ -199,13 +200,13 @@ void Window::finishDestroy() {
 LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* created =
-            static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         created->handle_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
-    auto* window = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!window)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     return window->onMessage(message, wParam, lParam);
 }
 
@@ -286,13 +287,13 @@ LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NCDESTROY:
         destroyed_ = true;
-        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         unregisterWindow(this);
-        return DefWindowProcA(handle_, message, wParam, lParam);
+        return DefWindowProcW(handle_, message, wParam, lParam);
     default:
         break;
     }
-    return DefWindowProcA(handle_, message, wParam, lParam);
+    return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
 } // namespace toolkit

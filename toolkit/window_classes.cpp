@@ -10,16 +10,16 @@ namespace toolkit {
 
 namespace {
 
-void registerClass(const char* name, WNDPROC procedure, LPCSTR cursor, UINT style = 0) {
-    WNDCLASSEXA wc{};
+void registerClass(const wchar_t* name, WNDPROC procedure, LPCWSTR cursor, UINT style = 0) {
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, cursor);
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, cursor);
     wc.lpszClassName = name;
-    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    RegisterClassExA(&wc);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    RegisterClassExW(&wc);
 }
 
 bool registerAll() {

@@ -3,10 +3,10 @@
 
 namespace toolkit {
 
-inline constexpr const char* topWindowClass = "tukWindow";
-inline constexpr const char* groupBoxClass = "tukGroupBox";
-inline constexpr const char* surfaceClass = "tukSurface";
-inline constexpr const char* colourPickerClass = "tukColourPicker";
+inline constexpr const wchar_t* topWindowClass = L"tukWindow";
+inline constexpr const wchar_t* groupBoxClass = L"tukGroupBox";
+inline constexpr const wchar_t* surfaceClass = L"tukSurface";
+inline constexpr const wchar_t* colourPickerClass = L"tukColourPicker";
 
 // Registers the classes and the common controls once per process.
 void ensureWindowClasses();

@@ -4,10 +4,10 @@
 #include "art/sampler.h"
 #include "capture/capture_window.h"
 #include "font_list.h"
-#include "system_fonts.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/edit_box.h"
+#include "toolkit/font_families.h"
 #include "toolkit/message_box.h"
 #include "toolkit/number_text.h"
 #include "toolkit/program.h"
@@ -22,7 +22,7 @@ using toolkit::toNumber;
 
 void onArtWindowCreated(toolkit::Window& window, const toolkit::EventArgs&) {
     toolkit::ComboBox& names = window.comboBox("组合框1");
-    const FontList fonts = makeFontList(reportedFontNames());
+    const FontList fonts = makeFontList(toolkit::reportedFontFamilies());
     for (std::size_t i = 0; i < fonts.items.size(); ++i) {
         const int index = names.addItem(fonts.items[i]);
         if (static_cast<int>(i) == fonts.current)

@@ -36,10 +36,10 @@ int main() {
     for (const char* name : {"编辑框main", "组合框1", "组合框2"})
         print("art", name, *art, art->control(name).handle());
     HWND toolbar = art->control("工具条1").handle();
-    const auto buttons = SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0);
+    const auto buttons = SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0);
     for (int i = 0; i < buttons; ++i) {
         RECT r{};
-        SendMessageA(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+        SendMessageW(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
         MapWindowPoints(toolbar, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
         std::printf("art-button %d %ld %ld %ld %ld\n", i, r.left - art->left(), r.top - art->top(),
                     r.right - r.left, r.bottom - r.top);

@@ -35,7 +35,7 @@ Window* openArtWindow() {
 void clickToolbarButton(Window& art, int index) {
     HWND toolbar = art.control("工具条1").handle();
     RECT r{};
-    SendMessageA(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    SendMessageW(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
     clickAt(toolbar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
@@ -46,10 +46,10 @@ void pickFromList(ComboBox& combo, int index) {
     GetComboBoxInfo(combo.handle(), &info);
     clickAt(combo.handle(), (info.rcButton.left + info.rcButton.right) / 2,
             (info.rcButton.top + info.rcButton.bottom) / 2);
-    ASSERT_TRUE(pumpUntil([&] { return SendMessageA(combo.handle(), CB_GETDROPPEDSTATE, 0, 0); }));
-    SendMessageA(info.hwndList, LB_SETTOPINDEX, index, 0);
+    ASSERT_TRUE(pumpUntil([&] { return SendMessageW(combo.handle(), CB_GETDROPPEDSTATE, 0, 0); }));
+    SendMessageW(info.hwndList, LB_SETTOPINDEX, index, 0);
     RECT r{};
-    SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    SendMessageW(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
     clickAt(info.hwndList, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
@@ -76,7 +76,7 @@ bool isCellLine(const std::string& line) {
 class ArtWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        CreateDirectoryA("D:\\tuk", nullptr);
+        CreateDirectoryW(L"D:\\tuk", nullptr);
         writeFile("D:\\tuk\\tuk.ini", "[1]\r\nh=r\r\n");
         globalState = {};
         input_ = Window::create(windows::inputWindow());
@@ -92,7 +92,7 @@ class ArtWindowTest : public ::testing::Test {
         removeSettingsFolder();
     }
     void press(const char* button) {
-        SendMessageA(input_->control(button).handle(), BM_CLICK, 0, 0);
+        SendMessageW(input_->control(button).handle(), BM_CLICK, 0, 0);
     }
     // Opens the art window with "2" and runs the steps in it, one after another from its own
     // event loop; the last step should close it.
@@ -175,7 +175,7 @@ TEST_F(ArtWindowTest, PickingSizesSetsTheFontAndWarnsFrom25On) {
             GetComboBoxInfo(art.comboBox("组合框2").handle(), &info);
             SetFocus(info.hwndItem);
             for (char c : std::string("30"))
-                SendMessageA(info.hwndItem, WM_CHAR, c, 1);
+                SendMessageW(info.hwndItem, WM_CHAR, c, 1);
         },
         [&](Window& art) {
             EXPECT_DOUBLE_EQ(art.surface("画板1").fontSize(), 25);
@@ -192,30 +192,30 @@ TEST_F(ArtWindowTest, ToolbarHasItsButtonsTooltipsAndTheChosenColour) {
         const char* tips[] = {
             "获取造的字", "重新输入信息", "退出程序", nullptr, "获取文字后拉伸窗口尺寸来截屏or复制",
             "截图分享",   "更换字体"};
-        ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 7);
-        HWND tooltips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+        ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 7);
+        HWND tooltips = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
         for (int i = 0; i < 7; ++i) {
             TBBUTTON button{};
-            SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-            char text[64]{};
-            SendMessageA(toolbar, TB_GETBUTTONTEXTA, button.idCommand,
+            SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+            wchar_t text[64]{};
+            SendMessageW(toolbar, TB_GETBUTTONTEXTW, button.idCommand,
                          reinterpret_cast<LPARAM>(text));
-            EXPECT_STREQ(text, texts[i]);
-            EXPECT_EQ(SendMessageA(toolbar, TB_ISBUTTONINDETERMINATE, button.idCommand, 0) != 0,
+            EXPECT_EQ(narrow(text), texts[i]);
+            EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONINDETERMINATE, button.idCommand, 0) != 0,
                       i == hint)
                 << texts[i];
-            EXPECT_TRUE(SendMessageA(toolbar, TB_ISBUTTONENABLED, button.idCommand, 0)) << texts[i];
+            EXPECT_TRUE(SendMessageW(toolbar, TB_ISBUTTONENABLED, button.idCommand, 0)) << texts[i];
             // What the tooltip asks for, the window answers.
-            NMTTDISPINFOA info{};
+            NMTTDISPINFOW info{};
             info.hdr.hwndFrom = tooltips;
             info.hdr.idFrom = static_cast<UINT_PTR>(button.idCommand);
-            info.hdr.code = TTN_GETDISPINFOA;
-            SendMessageA(art.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+            info.hdr.code = TTN_GETDISPINFOW;
+            SendMessageW(art.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
             ASSERT_NE(info.lpszText, nullptr) << texts[i];
             if (tips[i]) {
-                EXPECT_STREQ(info.lpszText, tips[i]);
+                EXPECT_EQ(narrow(info.lpszText), tips[i]);
             } else {
-                EXPECT_NE(std::string(info.lpszText).find("tuk"), std::string::npos);
+                EXPECT_NE(narrow(info.lpszText).find("tuk"), std::string::npos);
             }
         }
         // Behind the buttons the toolbar shows the chosen colour, and the output box writes in it.
@@ -225,7 +225,7 @@ TEST_F(ArtWindowTest, ToolbarHasItsButtonsTooltipsAndTheChosenColour) {
         GetClientRect(toolbar, &r);
         EXPECT_EQ(pixelOf(toolbar, r.right - 3, r.bottom / 2), chosen);
         HDC dc = CreateCompatibleDC(nullptr);
-        SendMessageA(art.handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+        SendMessageW(art.handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(art.control("编辑框main").handle()));
         EXPECT_EQ(GetTextColor(dc), chosen);
         DeleteDC(dc);
@@ -259,11 +259,11 @@ TEST_F(ArtWindowTest, LayoutFollowsEveryResize) {
         },
         [&](Window& art) {
             checkLayout(art);
-            SendMessageA(art.handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+            SendMessageW(art.handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
         },
         [&](Window& art) {
             checkLayout(art);
-            SendMessageA(art.handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+            SendMessageW(art.handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
             art.move(art.left(), art.top(), 1200, 600);
         },
         [&](Window& art) {
@@ -307,9 +307,9 @@ TEST_F(ArtWindowTest, ThreeAppendsEighteenLinesEachAndReopeningStartsAfresh) {
         EXPECT_EQ(art.editBox("编辑框main").text(), "");
         EXPECT_TRUE(art.comboBox("组合框1").disabled());
         EXPECT_TRUE(art.comboBox("组合框2").disabled());
-        LOGFONTA interfaceFont{};
-        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof interfaceFont, &interfaceFont);
-        EXPECT_EQ(art.surface("画板1").fontName(), interfaceFont.lfFaceName);
+        LOGFONTW interfaceFont{};
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof interfaceFont, &interfaceFont);
+        EXPECT_EQ(art.surface("画板1").fontName(), narrow(interfaceFont.lfFaceName));
         art.requestClose();
     }});
 }
@@ -341,8 +341,8 @@ TEST_F(ArtWindowTest, HintDoesNothingAndAboutShowsItsTextAfresh) {
         expected += (expected.empty() ? "" : "\r\n\r\n") + entry;
 
     auto aboutBox = [] {
-        HWND about = FindWindowA(nullptr, "关于程序");
-        return about ? FindWindowExA(about, nullptr, "EDIT", nullptr) : nullptr;
+        HWND about = FindWindowW(nullptr, L"关于程序");
+        return about ? FindWindowExW(about, nullptr, L"EDIT", nullptr) : nullptr;
     };
     std::string firstText;
     std::string secondText;
@@ -352,7 +352,7 @@ TEST_F(ArtWindowTest, HintDoesNothingAndAboutShowsItsTextAfresh) {
         {
             [](Window& art) { clickToolbarButton(art, hint); },
             [](Window& art) {
-                EXPECT_EQ(FindWindowA(nullptr, "关于程序"), nullptr) << "提示 opens nothing";
+                EXPECT_EQ(FindWindowW(nullptr, L"关于程序"), nullptr) << "提示 opens nothing";
                 clickToolbarButton(art, about);
             },
             [&](Window& art) {
@@ -360,29 +360,39 @@ TEST_F(ArtWindowTest, HintDoesNothingAndAboutShowsItsTextAfresh) {
                 ASSERT_TRUE(box);
                 artDisabledMeanwhile = !IsWindowEnabled(art.handle());
                 firstText = windowText(box);
-                const LONG style = GetWindowLongA(box, GWL_STYLE);
+                const LONG style = GetWindowLongW(box, GWL_STYLE);
                 EXPECT_FALSE(style & WS_HSCROLL) << "no horizontal scroll bar";
                 EXPECT_FALSE(style & ES_AUTOHSCROLL) << "long lines wrap";
                 EXPECT_TRUE(style & WS_VSCROLL);
-                SendMessageA(box, WM_VSCROLL, SB_BOTTOM, 0);
-                const auto lines = SendMessageA(box, EM_GETLINECOUNT, 0, 0);
-                const auto first = SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0);
-                EXPECT_GT(first, 0) << "the text is longer than the box";
-                char last[64]{};
-                *reinterpret_cast<WORD*>(last) = sizeof last - 1;
-                last[SendMessageA(box, EM_GETLINE, lines - 1, reinterpret_cast<LPARAM>(last))] = 0;
-                EXPECT_STREQ(last, "2.界面美化") << "the scroll bar reaches the last line";
-                SetWindowTextA(box, "edited");
-                PostMessageA(box, WM_KEYDOWN, VK_ESCAPE, 1);
+                const auto lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
+                wchar_t last[64]{};
+                *reinterpret_cast<WORD*>(last) = 63;
+                last[SendMessageW(box, EM_GETLINE, lines - 1, reinterpret_cast<LPARAM>(last))] = 0;
+                EXPECT_EQ(narrow(last), "2.界面美化");
+                // Where the last line stands in the box: below its bottom until scrolled there.
+                auto lastLineInView = [&] {
+                    RECT client{};
+                    GetClientRect(box, &client);
+                    const auto start = SendMessageW(box, EM_LINEINDEX, lines - 1, 0);
+                    const auto position = SendMessageW(box, EM_POSFROMCHAR, start, 0);
+                    const int top = static_cast<short>(HIWORD(position));
+                    return position != -1 && top >= 0 && top < client.bottom;
+                };
+                EXPECT_FALSE(lastLineInView()) << "the text is longer than the box";
+                SendMessageW(box, WM_VSCROLL, SB_BOTTOM, 0);
+                EXPECT_GT(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+                EXPECT_TRUE(lastLineInView()) << "the scroll bar reaches the last line";
+                SetWindowTextW(box, L"edited");
+                PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 1);
             },
             [&](Window& art) {
-                EXPECT_EQ(FindWindowA(nullptr, "关于程序"), nullptr) << "Esc closed it";
+                EXPECT_EQ(FindWindowW(nullptr, L"关于程序"), nullptr) << "Esc closed it";
                 artEnabledAfter = IsWindowEnabled(art.handle()) != FALSE;
                 clickToolbarButton(art, about);
             },
             [&](Window&) {
                 secondText = windowText(aboutBox());
-                PostMessageA(FindWindowA(nullptr, "关于程序"), WM_CLOSE, 0, 0);
+                PostMessageW(FindWindowW(nullptr, L"关于程序"), WM_CLOSE, 0, 0);
             },
             [](Window& art) { art.requestClose(); },
         },

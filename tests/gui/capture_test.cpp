@@ -33,7 +33,7 @@ HWND surfaceHandle() {
 }
 
 void post(UINT message, int x, int y, WPARAM keys = 0) {
-    PostMessageA(surfaceHandle(), message, keys, MAKELPARAM(x, y));
+    PostMessageW(surfaceHandle(), message, keys, MAKELPARAM(x, y));
 }
 
 // A press at one corner, moves, a release at the other.
@@ -48,21 +48,21 @@ void drag(POINT from, POINT to) {
 void saveAs(const std::string& name) {
     HWND dialog = findDialog();
     ASSERT_TRUE(dialog) << "the save dialog is up";
-    if (!SetDlgItemTextA(dialog, 1148, name.c_str())) // the file name box (cmb13)
-        SetDlgItemTextA(dialog, 1152, name.c_str());  // or edt1
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    if (!SetDlgItemTextW(dialog, 1148, widen(name).c_str())) // the file name box (cmb13)
+        SetDlgItemTextW(dialog, 1152, widen(name).c_str());  // or edt1
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 
 std::vector<std::string> filesIn(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(widen(folder + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
+            names.push_back(narrow(found.cFileName));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
@@ -73,9 +73,9 @@ class CaptureTest : public ::testing::Test {
         globalState = {};
         globalState.colourText = std::to_string(green);
         folder_ = programFolder() + "captures\\";
-        CreateDirectoryA(folder_.c_str(), nullptr);
+        CreateDirectoryW(widen(folder_).c_str(), nullptr);
         for (const std::string& name : filesIn(folder_))
-            DeleteFileA((folder_ + name).c_str());
+            DeleteFileW(widen(folder_ + name).c_str());
         putClipboardText("held before");
     }
     // Opens the overlay; the steps run from its event loop, one after another.
@@ -95,7 +95,7 @@ class CaptureTest : public ::testing::Test {
         // With no window of the program left, the toolkit asked the event loop to end; in the
         // program the input window is always there, here the next overlay must not see it.
         MSG quit;
-        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
 
     PatternScreen screen_;
@@ -228,9 +228,9 @@ TEST_F(CaptureTest, RightClickEscAndCloseBoxDuringADragLeaveWithoutAnImage) {
                 if (how == rightClick)
                     post(WM_RBUTTONDOWN, 180, 150);
                 else if (how == escape)
-                    PostMessageA(surfaceHandle(), WM_KEYDOWN, VK_ESCAPE, 1);
+                    PostMessageW(surfaceHandle(), WM_KEYDOWN, VK_ESCAPE, 1);
                 else
-                    PostMessageA(overlay()->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                    PostMessageW(overlay()->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
             },
             [&] { EXPECT_EQ(overlay(), nullptr) << "closed by " << how; },
         });
@@ -243,7 +243,7 @@ TEST_F(CaptureTest, RightClickEscAndCloseBoxDuringADragLeaveWithoutAnImage) {
 TEST_F(CaptureTest, ABusyClipboardIsNotReportedAsSuccessAndSavingIsStillOffered) {
     // Another owner holds the clipboard for longer than the program waits.
     std::thread holder([] {
-        HWND owner = CreateWindowExA(0, "STATIC", "holder", 0, 0, 0, 1, 1, nullptr, nullptr,
+        HWND owner = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 1, 1, nullptr, nullptr,
                                      nullptr, nullptr);
         OpenClipboard(owner);
         std::this_thread::sleep_for(3500ms);
@@ -260,7 +260,7 @@ TEST_F(CaptureTest, ABusyClipboardIsNotReportedAsSuccessAndSavingIsStillOffered)
                     [&] {
                         HWND dialog = findDialog();
                         dialogOffered = dialog != nullptr;
-                        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
                     },
                 },
                 1500ms);
@@ -306,7 +306,8 @@ TEST_F(CaptureTest, ALockedFileStaysIntactAndTheFailureIsReported) {
     const std::string path = folder_ + "locked.bmp";
     const std::string old = "old contents";
     ASSERT_TRUE(writeFile(path, old));
-    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock =
+        CreateFileW(widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     MessageBoxAnswerer answerer({IDYES, IDYES, IDOK});
     withOverlay({[] { drag({10, 10}, {50, 50}); }, [&] { saveAs(path); }}, 700ms);
@@ -332,7 +333,7 @@ TEST_F(CaptureTest, NoAndCancelWriteNothing) {
         withOverlay({[] {
                          drag({10, 10}, {50, 50});
                      },
-                     [] { PostMessageA(findDialog(), WM_COMMAND, IDCANCEL, 0); }},
+                     [] { PostMessageW(findDialog(), WM_COMMAND, IDCANCEL, 0); }},
                     700ms);
         EXPECT_EQ(answerer.seen().size(), 1u);
     }
@@ -342,20 +343,20 @@ TEST_F(CaptureTest, NoAndCancelWriteNothing) {
 
 TEST_F(CaptureTest, AFolderRemovedWhileTheDialogIsOpenWritesNothingAndClaimsNothing) {
     const std::string gone = folder_ + "vanishing\\";
-    ASSERT_TRUE(CreateDirectoryA(gone.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(widen(gone).c_str(), nullptr));
     MessageBoxAnswerer answerer({IDYES, IDOK, IDOK, IDOK});
     withOverlay({
                     [] {
                         drag({30, 30}, {90, 70});
                     },
                     [&] {
-                        RemoveDirectoryA(gone.c_str());
+                        RemoveDirectoryW(widen(gone).c_str());
                         saveAs(gone + "shot");
                     },
                     [] {
                         // The dialog itself refuses a folder that is not there; the user gives up.
                         if (HWND dialog = findDialog())
-                            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
                     },
                 },
                 800ms);

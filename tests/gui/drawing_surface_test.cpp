@@ -211,11 +211,11 @@ TEST_F(DrawingSurfaceTest, LineBreaksStartANewLineTwoPixelsBelowTheCell) {
     DrawingSurface& apart = surface("text2");
     together.writeTextAt(5, 5, "国A\r\n国B\n国C");
 
-    TEXTMETRICA metrics{};
+    TEXTMETRICW metrics{};
     {
         HDC dc = GetDC(apart.handle());
         HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        GetTextMetricsA(dc, &metrics);
+        GetTextMetricsW(dc, &metrics);
         SelectObject(dc, old);
         ReleaseDC(apart.handle(), dc);
     }
@@ -248,18 +248,18 @@ TEST_F(DrawingSurfaceTest, FontSizeSetsTheCharacterHeight) {
     s.setFontName("宋体");
     s.setFontSize(12);
     // Draw one solid glyph and measure its inked height against a font made independently.
-    LOGFONTA lf{};
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    lstrcpyA(lf.lfFaceName, "宋体");
+    LOGFONTW lf{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    lstrcpyW(lf.lfFaceName, L"宋体");
     lf.lfHeight = -16; // 12 pt at 96 dpi
-    HFONT reference = CreateFontIndirectA(&lf);
+    HFONT reference = CreateFontIndirectW(&lf);
     DrawingSurface& r = surface("text2");
     s.writeTextAt(5, 5, "国");
     {
         HDC dc = GetDC(r.handle());
         HGDIOBJ old = SelectObject(dc, reference);
         SetBkMode(dc, TRANSPARENT);
-        TextOutA(dc, 5, 5, "国", 3);
+        TextOutW(dc, 5, 5, L"国", 1);
         SelectObject(dc, old);
         ReleaseDC(r.handle(), dc);
     }

@@ -20,7 +20,7 @@ class InputWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         // A recorded first run: no notice in the way.
-        CreateDirectoryA("D:\\tuk", nullptr);
+        CreateDirectoryW(L"D:\\tuk", nullptr);
         writeFile("D:\\tuk\\tuk.ini", "[1]\r\nh=r\r\n");
         globalState = {};
         window_ = toolkit::Window::create(windows::inputWindow());
@@ -36,7 +36,7 @@ class InputWindowTest : public ::testing::Test {
     }
 
     HWND handleOf(const char* name) { return window_->control(name).handle(); }
-    void press(const char* button) { SendMessageA(handleOf(button), BM_CLICK, 0, 0); }
+    void press(const char* button) { SendMessageW(handleOf(button), BM_CLICK, 0, 0); }
     toolkit::EditBox& inputBox() { return window_->editBox("编辑框enter"); }
     toolkit::EditBox& fillBox() { return window_->editBox("编辑框char"); }
     toolkit::DrawingSurface& preview() { return window_->surface("画板4"); }
@@ -54,7 +54,7 @@ class InputWindowTest : public ::testing::Test {
 };
 
 HWND findTopWindow(const char* title) {
-    HWND found = FindWindowA(nullptr, title);
+    HWND found = FindWindowW(nullptr, widen(title).c_str());
     return found && IsWindowVisible(found) ? found : nullptr;
 }
 
@@ -68,8 +68,8 @@ TEST_F(InputWindowTest, WindowAndControlsAreWhereTheyBelong) {
     EXPECT_EQ(outer.right - outer.left, 348);
     EXPECT_EQ(outer.bottom - outer.top, 210);
     EXPECT_EQ(windowText(window_->handle()), "tuk 3.1");
-    const LONG style = GetWindowLongA(window_->handle(), GWL_STYLE);
-    const LONG exStyle = GetWindowLongA(window_->handle(), GWL_EXSTYLE);
+    const LONG style = GetWindowLongW(window_->handle(), GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(window_->handle(), GWL_EXSTYLE);
     EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "narrow tool-window caption";
     EXPECT_TRUE(style & WS_THICKFRAME) << "resizable";
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
@@ -172,10 +172,10 @@ TEST_F(InputWindowTest, ColourChosenInTheDialogIsStoredAtOnceCancelChangesNothin
         runSoon(
             [&] {
                 dialog = findDialog();
-                SetDlgItemTextA(dialog, 706, c.red);
-                SetDlgItemTextA(dialog, 707, c.green);
-                SetDlgItemTextA(dialog, 708, c.blue);
-                PostMessageA(dialog, WM_COMMAND, c.button, 0);
+                SetDlgItemTextW(dialog, 706, widen(c.red).c_str());
+                SetDlgItemTextW(dialog, 707, widen(c.green).c_str());
+                SetDlgItemTextW(dialog, 708, widen(c.blue).c_str());
+                PostMessageW(dialog, WM_COMMAND, c.button, 0);
             },
             300ms);
         const std::string before = globalState.colourText;
@@ -222,7 +222,7 @@ TEST_F(InputWindowTest, TwoOpensTheArtWindowModallyAndRereadsTheInputsAfterwards
             inputDisabled = !IsWindowEnabled(window_->handle());
             sourceWhileOpen = globalState.sourceText;
             fillWhileOpen = globalState.fillText;
-            PostMessageA(art, WM_CLOSE, 0, 0);
+            PostMessageW(art, WM_CLOSE, 0, 0);
         },
         500ms);
     press("按钮2");

@@ -45,7 +45,7 @@ Usage usageNow() {
 
 void convertOnce(toolkit::Window& art) {
     MessageBoxAnswerer answerer({IDNO});
-    SendMessageA(art.handle(), WM_COMMAND, MAKEWPARAM(toolkit::Toolbar::commandOf(0), BN_CLICKED),
+    SendMessageW(art.handle(), WM_COMMAND, MAKEWPARAM(toolkit::Toolbar::commandOf(0), BN_CLICKED),
                  reinterpret_cast<LPARAM>(art.control("工具条1").handle()));
 }
 
@@ -54,9 +54,9 @@ void captureOnce() {
     runSoon(
         [] {
             HWND surface = toolkit::openWindow(capture::captureWindow())->control("画板1").handle();
-            PostMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-            PostMessageA(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 100));
-            PostMessageA(surface, WM_LBUTTONUP, 0, MAKELPARAM(300, 200));
+            PostMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+            PostMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 100));
+            PostMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(300, 200));
         },
         20ms);
     toolkit::loadWindowModal(capture::captureWindow());

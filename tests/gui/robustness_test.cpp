@@ -21,7 +21,7 @@ namespace {
 class RobustnessTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        CreateDirectoryA("D:\\tuk", nullptr);
+        CreateDirectoryW(L"D:\\tuk", nullptr);
         writeFile("D:\\tuk\\tuk.ini", "[1]\r\nh=r\r\n");
         globalState = {};
         globalState.colourText = "255";
@@ -65,7 +65,7 @@ TEST_F(RobustnessTest, AFillTextOf10000Characters) {
 TEST_F(RobustnessTest, AnInputTextOf100000Characters) {
     auto input = Window::create(windows::inputWindow());
     input->editBox("编辑框enter").setText(std::string(100000, 'W'));
-    SendMessageA(input->control("按钮1").handle(), BM_CLICK, 0, 0);
+    SendMessageW(input->control("按钮1").handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(globalState.sourceText.size(), 100000u);
     EXPECT_EQ(lineCount(convert()), 18u) << "the text is cut by the grid";
     DestroyWindow(input->handle());

@@ -25,9 +25,11 @@ namespace {
 
 using InkMask = std::array<std::array<bool, 101>, 19>; // [y][x], y 1..18, x 1..100
 
-// Draws the text at (5, 5) on a white bitmap with the given font, as the surface should,
-// and tells which pixels of the grid are not white.
-InkMask renderReference(const std::string& text, const LOGFONTA& font) {
+// Draws the UTF-16 text at (5, 5) on a white memory bitmap of its own, as the surface should,
+// and tells which pixels of the grid are not white. Without a face, in the platform's default
+// interface font; with one, in that face with the character height in pixels.
+InkMask renderReference(std::wstring_view text, const wchar_t* face = nullptr,
+                        int characterHeight = 0) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 60);
@@ -35,27 +37,29 @@ InkMask renderReference(const std::string& text, const LOGFONTA& font) {
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     const RECT all{0, 0, 200, 60};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    HFONT hfont = CreateFontIndirectA(&font);
-    HGDIOBJ oldFont = SelectObject(dc, hfont);
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    HFONT hfont = nullptr;
+    if (face) {
+        lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+        font.lfHeight = -characterHeight;
+        hfont = CreateFontIndirectW(&font);
+    }
+    HGDIOBJ oldFont = SelectObject(dc, hfont ? hfont : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, 0);
-    TextOutA(dc, 5, 5, text.data(), static_cast<int>(text.size()));
+    TextOutW(dc, 5, 5, text.data(), static_cast<int>(text.size()));
     InkMask mask{};
     for (int y = 1; y <= 18; ++y)
         for (int x = 1; x <= 100; ++x)
             mask[y][x] = GetPixel(dc, x, y) != 0xFFFFFF;
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBitmap);
-    DeleteObject(hfont);
+    if (hfont)
+        DeleteObject(hfont);
     DeleteObject(bitmap);
     DeleteDC(dc);
     return mask;
-}
-
-LOGFONTA defaultInterfaceFont() {
-    LOGFONTA lf{};
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    return lf;
 }
 
 // The lines the sampler should append for that mask.
@@ -132,39 +136,41 @@ TEST_F(SamplerTest, EmptyTextGives18LinesOf200Blanks) {
     EXPECT_EQ(globalState.scanColumn, 101);
 }
 
-TEST_F(SamplerTest, InkIsWhereAnIndependentRenderingHasInk) {
-    struct Case {
-        const char* text;
-        const char* face; // empty: the surface's default interface font
-        double points;
-    };
-    for (const Case c :
-         {Case{"在此输入文字", "", 0}, Case{"Tuk字体", "宋体", 12}, Case{"国", "宋体", 9}}) {
-        output().setText("");
-        LOGFONTA font = defaultInterfaceFont();
-        if (*c.face) {
-            surface().setFontName(c.face);
-            surface().setFontSize(c.points);
-            lstrcpyA(font.lfFaceName, c.face);
-            font.lfHeight = -static_cast<LONG>(c.points * 96 / 72 + 0.5);
-        }
-        const InkMask mask = renderReference(c.text, font);
-        ASSERT_GT(inkCount(mask), 10) << c.text;
-        globalState.sourceText = c.text;
-        globalState.fillText = "*";
-        runSampler();
-        EXPECT_EQ(output().text(), expectedBlock(mask, "*")) << c.text;
-    }
+TEST_F(SamplerTest, TheReferenceTellsAGlyphFromItsMojibake) {
+    // "国" read as Windows-1252 bytes is "å›½": the comparison below would see the difference.
+    EXPECT_NE(renderReference(L"国", L"宋体", 16),
+              renderReference(L"\u00E5\u203A\u00BD", L"宋体", 16));
 }
 
-TEST_F(SamplerTest, EveryInkCellIsTheWholeFillTextAndABlank) {
-    globalState.sourceText = "在此输入文字";
-    const InkMask mask = renderReference(globalState.sourceText, defaultInterfaceFont());
-    for (const char* fill : {"@@", "国", "", "*"}) {
-        output().setText("");
-        globalState.fillText = fill;
-        runSampler();
-        EXPECT_EQ(output().text(), expectedBlock(mask, fill)) << '"' << fill << '"';
+TEST_F(SamplerTest, InkIsWhereAnIndependentRenderingHasInk) {
+    struct Case {
+        const char* text;     // as the program holds it (UTF-8)
+        const wchar_t* drawn; // the same text as the reference draws it (UTF-16)
+        const wchar_t* face;  // empty: the surface's default interface font
+        int characterHeight;  // of the size picked, in pixels at 96 dpi
+    };
+    const Case cases[] = {
+        // The surface keeps a font once it is set: the default font's cases come first.
+        {"tuk", L"tuk", L"", 0},
+        {"在此输入文字", L"在此输入文字", L"", 0},
+        {"国", L"国", L"宋体", 16},
+        {"字符画 tuk", L"字符画 tuk", L"宋体", 12},
+    };
+    for (const Case& c : cases) {
+        if (*c.face) {
+            surface().setFontName(narrow(c.face));
+            surface().setFontSize(c.characterHeight * 72.0 / 96);
+        }
+        const InkMask mask = *c.face ? renderReference(c.drawn, c.face, c.characterHeight)
+                                     : renderReference(c.drawn);
+        ASSERT_GT(inkCount(mask), 10) << c.text;
+        globalState.sourceText = c.text;
+        for (const char* fill : {"*", "字", ""}) {
+            output().setText("");
+            globalState.fillText = fill;
+            runSampler();
+            EXPECT_EQ(output().text(), expectedBlock(mask, fill)) << c.text << " / " << fill;
+        }
     }
 }
 
@@ -207,7 +213,7 @@ TEST_F(SamplerTest, AsksWhetherToCaptureAndAYesOpensTheOverlay) {
             [&] {
                 if (toolkit::Window* overlay = toolkit::openWindow(capture::captureWindow())) {
                     overlayOpened = true;
-                    PostMessageA(overlay->control("画板1").handle(), WM_RBUTTONDOWN, 0, 0);
+                    PostMessageW(overlay->control("画板1").handle(), WM_RBUTTONDOWN, 0, 0);
                 }
             },
             500ms);

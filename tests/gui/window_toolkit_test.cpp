@@ -42,10 +42,8 @@ void onWillBeDestroyed(Window& w, const EventArgs&) {
     note("willBeDestroyed");
     // The windows that the modal opening disabled are enabled before this.
     for (HWND other = GetTopWindow(nullptr); other; other = GetWindow(other, GW_HWNDNEXT))
-        if (other != w.handle() && GetWindowTextLengthA(other) > 0) {
-            char title[64]{};
-            GetWindowTextA(other, title, sizeof title);
-            if (std::string(title) == "owner")
+        if (other != w.handle() && GetWindowTextLengthW(other) > 0) {
+            if (windowText(other) == "owner")
                 note(std::string("owner enabled=") + (IsWindowEnabled(other) ? "1" : "0"));
         }
 }
@@ -172,7 +170,7 @@ TEST_F(WindowToolkitTest, ModalWindowDisablesTheOthersAndReturnsWhenDestroyed) {
     bool ownerDisabledMeanwhile = false;
     openModal([&] {
         ownerDisabledMeanwhile = !IsWindowEnabled(owner_->handle());
-        SendMessageA(current->control("button").handle(), BM_CLICK, 0, 0);
+        SendMessageW(current->control("button").handle(), BM_CLICK, 0, 0);
         note("after click");
     });
     note("returned");
@@ -189,9 +187,9 @@ TEST_F(WindowToolkitTest, EscAndTheCloseBoxCloseAfterCanBeClosed) {
         journal.clear();
         openModal([&] {
             if (escape)
-                PostMessageA(current->control("edit").handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+                PostMessageW(current->control("edit").handle(), WM_KEYDOWN, VK_ESCAPE, 1);
             else
-                PostMessageA(current->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                PostMessageW(current->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         });
         const std::vector<std::string> tail(journal.end() - 3, journal.end());
         const std::vector<std::string> expected{"canBeClosed", "willBeDestroyed",
@@ -208,7 +206,7 @@ TEST_F(WindowToolkitTest, TabMovesThroughTheTabStopsIntoGroupBoxes) {
         runSoon(
             [&] {
                 visited.push_back(GetFocus());
-                PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
             },
             std::chrono::milliseconds(200 + 60 * i));
     runSoon(
@@ -229,9 +227,9 @@ TEST_F(WindowToolkitTest, TabMovesThroughTheTabStopsIntoGroupBoxes) {
 TEST_F(WindowToolkitTest, MouseEventsComeBeforeTheControlHandlesThem) {
     openModal([&] {
         SetFocus(current->control("button").handle());
-        SendMessageA(current->control("edit").handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT,
+        SendMessageW(current->control("edit").handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT,
                      MAKELPARAM(7, 9));
-        SendMessageA(current->control("edit").handle(), WM_LBUTTONUP, 0, MAKELPARAM(7, 9));
+        SendMessageW(current->control("edit").handle(), WM_LBUTTONUP, 0, MAKELPARAM(7, 9));
         note(std::string("focused after=") +
              (GetFocus() == current->control("edit").handle() ? "1" : "0"));
         destroyWindow(*current);
@@ -259,11 +257,7 @@ TEST_F(WindowToolkitTest, HeldAppendsReachTheBoxBeforeAnythingCanSeeIt) {
     auto window = Window::create(modal_);
     EditBox& box = window->editBox("edit");
     box.setText("");
-    auto rawText = [&] {
-        char text[64]{};
-        GetWindowTextA(box.handle(), text, sizeof text);
-        return std::string(text);
-    };
+    auto rawText = [&] { return windowText(box.handle()); };
     box.appendText("ab");
     box.appendText("");
     box.appendText("国");
@@ -306,12 +300,12 @@ TEST_F(WindowToolkitTest, AppendingMovesTheCaretToTheEndAndScrollsToIt) {
     pumpMessages(50ms);
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(box.handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(box.handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    const auto length = static_cast<DWORD>(GetWindowTextLengthA(box.handle()));
+    const auto length = static_cast<DWORD>(GetWindowTextLengthW(box.handle()));
     EXPECT_EQ(start, length);
     EXPECT_EQ(end, length);
-    EXPECT_GT(SendMessageA(box.handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 40)
+    EXPECT_GT(SendMessageW(box.handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 40)
         << "scrolled to the end";
     EXPECT_EQ(GetFocus(), box.handle()) << "the box keeps the focus";
     EXPECT_TRUE(box.visible());

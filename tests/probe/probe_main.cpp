@@ -28,7 +28,7 @@ void report(int code, int exitRoutineCalls) {
 }
 
 void CALLBACK exitOnceVisible(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND input = FindWindowA(nullptr, "tuk 3.1");
+    HWND input = FindWindowW(nullptr, L"tuk 3.1");
     if (input && IsWindowVisible(input)) {
         KillTimer(nullptr, timer);
         toolkit::exitProgram(0);

@@ -11,7 +11,7 @@ using namespace testing_support;
 using app::globalState;
 
 TEST(InputWindowCreated, TakesTheFillTextAndFocusesTheInputBoxBeforeShowing) {
-    CreateDirectoryA("D:\\tuk", nullptr);
+    CreateDirectoryW(L"D:\\tuk", nullptr);
     writeFile("D:\\tuk\\tuk.ini", "[1]\r\nh=r\r\n");
     globalState = {};
     MessageBoxAnswerer answerer;

@@ -45,15 +45,15 @@ StartUp startAndClose() {
     EXPECT_TRUE(input && IsWindowVisible(input)) << "the input window did not show";
     // A late notice would still be on screen now.
     EXPECT_FALSE(waitForMessageBoxOf(tuk.id(), 300ms));
-    PostMessageA(input, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(input, WM_SYSCOMMAND, SC_CLOSE, 0);
     result.exitCode = tuk.waitForExit(10s);
     return result;
 }
 
 std::string settingsValue() {
-    char value[64]{};
-    GetPrivateProfileStringA("1", "h", "", value, sizeof value, settingsFile);
-    return value;
+    wchar_t value[64]{};
+    GetPrivateProfileStringW(L"1", L"h", L"", value, 64, widen(settingsFile).c_str());
+    return narrow(value);
 }
 
 class FirstRunTest : public ::testing::Test {
@@ -85,7 +85,7 @@ TEST_F(FirstRunTest, FirstStartShowsTheNoticeBeforeTheWindowAndRecordsIt) {
 }
 
 TEST_F(FirstRunTest, AnyNonEmptyValueKeepsTheNoticeAwayAndTheFileUntouched) {
-    ASSERT_TRUE(CreateDirectoryA("D:\\tuk", nullptr));
+    ASSERT_TRUE(CreateDirectoryW(L"D:\\tuk", nullptr));
     const std::string contents = "[other]\r\nk=v\r\n[1]\r\nh=anything\r\nx=1\r\n";
     ASSERT_TRUE(writeFile(settingsFile, contents));
     const StartUp start = startAndClose();
@@ -94,14 +94,14 @@ TEST_F(FirstRunTest, AnyNonEmptyValueKeepsTheNoticeAwayAndTheFileUntouched) {
 }
 
 TEST_F(FirstRunTest, AnEmptyValueBringsTheNoticeAndBecomesR) {
-    ASSERT_TRUE(CreateDirectoryA("D:\\tuk", nullptr));
+    ASSERT_TRUE(CreateDirectoryW(L"D:\\tuk", nullptr));
     ASSERT_TRUE(writeFile(settingsFile, "[1]\r\nh=\r\n[other]\r\nk=v\r\n"));
     const StartUp start = startAndClose();
     EXPECT_TRUE(start.noticeShown);
     EXPECT_EQ(settingsValue(), "r");
-    char other[16]{};
-    GetPrivateProfileStringA("other", "k", "", other, sizeof other, settingsFile);
-    EXPECT_STREQ(other, "v") << "other sections stay";
+    wchar_t other[16]{};
+    GetPrivateProfileStringW(L"other", L"k", L"", other, 16, widen(settingsFile).c_str());
+    EXPECT_EQ(narrow(other), "v") << "other sections stay";
 }
 
 TEST_F(FirstRunTest, WithoutDriveDTheNoticeComesAtEveryStartAndNothingElse) {

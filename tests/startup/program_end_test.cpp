@@ -21,13 +21,13 @@ class ProgramEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
         // A recorded first run keeps the notice out of the way.
-        CreateDirectoryA("D:\\tuk", nullptr);
+        CreateDirectoryW(L"D:\\tuk", nullptr);
         writeFile("D:\\tuk\\tuk.ini", "[1]\r\nh=r\r\n");
         reportPath_ = programFolder() + "probe-report.txt";
-        DeleteFileA(reportPath_.c_str());
+        DeleteFileW(widen(reportPath_).c_str());
     }
     void TearDown() override {
-        DeleteFileA(reportPath_.c_str());
+        DeleteFileW(widen(reportPath_).c_str());
         removeSettingsFolder();
     }
 
@@ -56,7 +56,7 @@ HWND inputWindowOf(const ChildProcess& probe) {
 
 TEST_F(ProgramEndTest, ClosingTheInputWindowEndsWithZeroAfterOneExitRoutine) {
     const Ending byCloseBox = run("", [](ChildProcess& probe) {
-        PostMessageA(inputWindowOf(probe), WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(inputWindowOf(probe), WM_SYSCOMMAND, SC_CLOSE, 0);
     });
     EXPECT_EQ(byCloseBox.exitCode, 0);
     EXPECT_EQ(byCloseBox.report, "code=0 exitRoutineCalls=1 textsReleased=1");
@@ -64,9 +64,9 @@ TEST_F(ProgramEndTest, ClosingTheInputWindowEndsWithZeroAfterOneExitRoutine) {
     const Ending byEsc = run("", [](ChildProcess& probe) {
         HWND input = inputWindowOf(probe);
         // Esc where the focus is: in the input box.
-        HWND box = FindWindowExA(FindWindowExA(input, nullptr, nullptr, nullptr), nullptr, "EDIT",
+        HWND box = FindWindowExW(FindWindowExW(input, nullptr, nullptr, nullptr), nullptr, L"EDIT",
                                  nullptr);
-        PostMessageA(box ? box : input, WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageW(box ? box : input, WM_KEYDOWN, VK_ESCAPE, 1);
     });
     EXPECT_EQ(byEsc.exitCode, 0);
     EXPECT_EQ(byEsc.report, "code=0 exitRoutineCalls=1 textsReleased=1");
@@ -100,13 +100,13 @@ HWND childWithText(HWND parent, const char* text) {
 TEST_F(ProgramEndTest, QuitInTheArtWindowEndsWithZeroAfterOneExitRoutine) {
     const Ending ending = run("", [](ChildProcess& probe) {
         HWND input = inputWindowOf(probe);
-        PostMessageA(childWithText(input, "1"), BM_CLICK, 0, 0);
-        PostMessageA(childWithText(input, "2"), BM_CLICK, 0, 0);
+        PostMessageW(childWithText(input, "1"), BM_CLICK, 0, 0);
+        PostMessageW(childWithText(input, "2"), BM_CLICK, 0, 0);
         HWND art = probe.waitForWindow("main", 10s);
         ASSERT_TRUE(art);
-        HWND toolbar = FindWindowExA(art, nullptr, "ToolbarWindow32", nullptr);
+        HWND toolbar = FindWindowExW(art, nullptr, L"ToolbarWindow32", nullptr);
         // Toolbar button "退出", the third: command 3.
-        PostMessageA(art, WM_COMMAND, MAKEWPARAM(3, BN_CLICKED), reinterpret_cast<LPARAM>(toolbar));
+        PostMessageW(art, WM_COMMAND, MAKEWPARAM(3, BN_CLICKED), reinterpret_cast<LPARAM>(toolbar));
     });
     EXPECT_EQ(ending.exitCode, 0);
     EXPECT_EQ(ending.report, "code=0 exitRoutineCalls=1 textsReleased=1");

@@ -10,7 +10,7 @@ std::optional<toolkit::BmpRaster> clipboardPicture() {
     std::optional<toolkit::BmpRaster> picture;
     if (auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
         BITMAP info{};
-        GetObjectA(bitmap, sizeof info, &info);
+        GetObjectW(bitmap, sizeof info, &info);
         toolkit::BmpRaster raster = toolkit::BmpRaster::filled(info.bmWidth, info.bmHeight, 0);
         BITMAPINFO request{};
         request.bmiHeader = {sizeof request.bmiHeader, info.bmWidth, info.bmHeight, 1, 24, BI_RGB};

@@ -1,5 +1,7 @@
 #include "support/message_box_answerer.h"
 
+#include "support/ui.h"
+
 #include <thread>
 
 namespace testing_support {
@@ -11,16 +13,9 @@ constexpr UINT_PTR answerTimer = 0x7A11;
 thread_local MessageBoxAnswerer* activeAnswerer = nullptr;
 
 bool isDialog(HWND window) {
-    char className[16]{};
-    GetClassNameA(window, className, sizeof className);
-    return std::string(className) == "#32770";
-}
-
-std::string windowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
-    return text;
+    wchar_t className[16]{};
+    GetClassNameW(window, className, 16);
+    return std::wstring(className) == L"#32770";
 }
 
 } // namespace
@@ -34,12 +29,12 @@ SeenBox readMessageBox(HWND box) {
         if (HWND button = GetDlgItem(box, id); button && IsWindowVisible(button))
             seen.buttons.insert(id);
     HWND icon = GetDlgItem(box, messageBoxIconId);
-    seen.hasIcon = icon && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    seen.hasIcon = icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
     return seen;
 }
 
 void pressButton(HWND box, int id) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
@@ -56,7 +51,7 @@ bool pressButtonAndWait(HWND box, int id, std::chrono::milliseconds timeout) {
 
 MessageBoxAnswerer::MessageBoxAnswerer(std::deque<int> answers) : answers_(std::move(answers)) {
     activeAnswerer = this;
-    hook_ = SetWindowsHookExA(WH_CBT, &MessageBoxAnswerer::hook, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExW(WH_CBT, &MessageBoxAnswerer::hook, nullptr, GetCurrentThreadId());
 }
 
 MessageBoxAnswerer::~MessageBoxAnswerer() {

@@ -25,7 +25,7 @@ LRESULT CALLBACK PatternScreen::procedure(HWND window, UINT message, WPARAM wPar
     if (message == WM_ERASEBKGND)
         return 1;
     if (message != WM_PAINT)
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     RECT r{};
@@ -40,14 +40,14 @@ LRESULT CALLBACK PatternScreen::procedure(HWND window, UINT message, WPARAM wPar
 }
 
 PatternScreen::PatternScreen() {
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.lpfnWndProc = &PatternScreen::procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "tukTestPattern";
-    RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, "tukTestPattern", "pattern", WS_POPUP | WS_VISIBLE, 0, 0,
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"tukTestPattern";
+    RegisterClassW(&wc);
+    window_ = CreateWindowExW(0, L"tukTestPattern", L"pattern", WS_POPUP | WS_VISIBLE, 0, 0,
                               GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
     UpdateWindow(window_);
     pumpMessages(100ms);
 }

@@ -1,29 +1,30 @@
 #include "support/process.h"
 
+#include "toolkit/text.h"
+
 #include <thread>
 
 namespace testing_support {
 
 std::string programFolder() {
-    char path[MAX_PATH]{};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
+    wchar_t path[MAX_PATH]{};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::string folder = toolkit::narrow(std::wstring_view(path, length));
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
 ChildProcess::ChildProcess(const std::string& program,
                            const std::vector<std::pair<std::string, std::string>>& environment) {
     for (const auto& [name, value] : environment)
-        SetEnvironmentVariableA(name.c_str(), value.c_str());
-    std::string commandLine(1, '"');
-    commandLine.append(programFolder()).append(program).push_back('"');
-    STARTUPINFOA startup{};
+        SetEnvironmentVariableW(toolkit::widen(name).c_str(), toolkit::widen(value).c_str());
+    std::wstring commandLine = toolkit::widen('"' + programFolder() + program + '"');
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        programFolder().c_str(), &startup, &info_))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        toolkit::widen(programFolder()).c_str(), &startup, &info_))
         info_ = {};
     for (const auto& [name, value] : environment)
-        SetEnvironmentVariableA(name.c_str(), nullptr);
+        SetEnvironmentVariableW(toolkit::widen(name).c_str(), nullptr);
 }
 
 ChildProcess::~ChildProcess() {
@@ -57,9 +58,9 @@ HWND ChildProcess::findWindow(const std::string& title) const {
             auto* s = reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            char text[256]{};
-            GetWindowTextA(window, text, sizeof text);
-            if (owner == s->processId && *s->title == text) {
+            wchar_t text[256]{};
+            GetWindowTextW(window, text, 256);
+            if (owner == s->processId && *s->title == toolkit::narrow(text)) {
                 s->found = window;
                 return FALSE;
             }

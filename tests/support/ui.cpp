@@ -1,6 +1,9 @@
 #include "support/ui.h"
 
+#include "toolkit/text.h"
+
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -16,9 +19,9 @@ bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (true) {
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
         if (condition())
             return true;
@@ -29,7 +32,7 @@ bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::path(toolkit::widen(path)), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::ostringstream bytes;
@@ -38,13 +41,14 @@ std::optional<std::string> readFile(const std::string& path) {
 }
 
 bool writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(std::filesystem::path(toolkit::widen(path)),
+                      std::ios::binary | std::ios::trunc);
     out << bytes;
     return static_cast<bool>(out);
 }
 
 bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(toolkit::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string dDriveFolder() {
@@ -53,19 +57,20 @@ std::string dDriveFolder() {
 }
 
 void removeSettingsFolder() {
-    DeleteFileA("D:\\tuk\\tuk.ini");
-    RemoveDirectoryA("D:\\tuk");
+    DeleteFileW(L"D:\\tuk\\tuk.ini");
+    RemoveDirectoryW(L"D:\\tuk");
 }
 
 DriveDRemoved::DriveDRemoved() {
     const std::string folder = dDriveFolder();
-    ok_ = !folder.empty() && MoveFileA(folder.c_str(), (folder + ".away").c_str());
+    ok_ = !folder.empty() &&
+          MoveFileW(toolkit::widen(folder).c_str(), toolkit::widen(folder + ".away").c_str());
 }
 
 DriveDRemoved::~DriveDRemoved() {
     if (ok_) {
         const std::string folder = dDriveFolder();
-        MoveFileA((folder + ".away").c_str(), folder.c_str());
+        MoveFileW(toolkit::widen(folder + ".away").c_str(), toolkit::widen(folder).c_str());
     }
 }
 
@@ -117,9 +122,9 @@ HWND findDialog() {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM data) -> BOOL {
-            char className[16]{};
-            GetClassNameA(window, className, sizeof className);
-            if (std::string(className) == "#32770" && IsWindowVisible(window) &&
+            wchar_t className[16]{};
+            GetClassNameW(window, className, 16);
+            if (std::wstring(className) == L"#32770" && IsWindowVisible(window) &&
                 !GetDlgItem(window, 0xFFFF)) {
                 reinterpret_cast<Search*>(data)->found = window;
                 return FALSE;
@@ -131,10 +136,10 @@ HWND findDialog() {
 }
 
 std::string windowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
-    return text;
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return toolkit::narrow(text);
 }
 
 void cancelPendingSteps() {

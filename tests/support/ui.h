@@ -7,7 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "toolkit/text.h"
+
 namespace testing_support {
+
+using toolkit::narrow;
+using toolkit::widen;
 
 using namespace std::chrono_literals;
 
