@@ -10,6 +10,7 @@ packages=(
   wine wine64
   xvfb xauth xdotool xclip imagemagick
   fonts-wqy-zenhei
+  locales # a Chinese locale, so that tests also run on Wine with code page 936
   clang-format
   clang libclang-rt-14-dev # the .bmp decoder fuzzer
 )
@@ -24,4 +25,11 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  echo "setup: generating the zh_CN.UTF-8 locale"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi

@@ -82,6 +82,34 @@ e2e_key() {
   sleep 0.3
 }
 
+# Puts the text on the X clipboard as another program would. xclip stays behind to serve it:
+# it must not hold on to the caller's output.
+e2e_offer_text() {
+  printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1
+}
+
+# Puts the text on the X clipboard, as another program would, and pastes it into a control
+# with Ctrl+V after a click (a click empties the input box; in other boxes the old text is
+# removed first). Typing Chinese with xdotool loses characters, pasting does not.
+e2e_paste() {
+  local window=$1 control=$2 text=$3
+  e2e_offer_text "$text"
+  e2e_click "$window" "$control"
+  e2e_key End shift+Home Delete
+  e2e_key ctrl+v
+}
+
+# The reference art of a text and fill text, drawn by a program of its own (e2e_reference).
+e2e_reference_art() {
+  local text=$1 fill=$2 dir
+  dir=$(mktemp -d)
+  printf '%s' "$text" >"$dir/text"
+  printf '%s' "$fill" >"$dir/fill"
+  (cd "$bin" && wine e2e_reference.exe "$(winepath -w "$dir/text" 2>/dev/null)" \
+    "$(winepath -w "$dir/fill" 2>/dev/null)" 2>/dev/null) | tr -d '\r'
+  rm -rf "$dir"
+}
+
 # Types the text into the input box (unless it is empty: then the box keeps what it holds) and
 # runs the conversion up to the art window's question, which it answers with No. Prints the art
 # window's id.

@@ -229,15 +229,21 @@ TEST_F(DrawingSurfaceTest, LineBreaksStartANewLineTwoPixelsBelowTheCell) {
             ASSERT_EQ(together.getPoint(x, y), apart.getPoint(x, y)) << x << "," << y;
 }
 
-TEST_F(DrawingSurfaceTest, FontNameFallsBackOutsideOneTo31Bytes) {
+// The platform's font record holds 31 UTF-16 units of a face name; a longer name would be cut
+// and pick another font. A Chinese name is three UTF-8 bytes a character but one unit.
+TEST_F(DrawingSurfaceTest, FontNameFallsBackWhenItDoesNotFitTheFontRecord) {
     DrawingSurface& s = surface("text");
     struct Case {
         std::string name;
         std::string expected;
     };
-    const std::string bytes31(31, 'F');
-    for (const Case& c : {Case{"Tahoma", "Tahoma"}, Case{bytes31, bytes31},
-                          Case{bytes31 + "G", "宋体"}, Case{"", "宋体"}}) {
+    const std::string units31(31, 'F');
+    std::string chinese20;
+    for (int i = 0; i < 20; ++i)
+        chinese20 += "字";
+    for (const Case& c :
+         {Case{"Tahoma", "Tahoma"}, Case{units31, units31}, Case{units31 + "G", "宋体"},
+          Case{"", "宋体"}, Case{chinese20, chinese20}, Case{"方正粗黑宋简体", "方正粗黑宋简体"}}) {
         s.setFontName(c.name);
         EXPECT_EQ(s.fontName(), c.expected) << c.name;
     }

@@ -86,9 +86,16 @@ TEST(Leaks, TwoHundredConversionsAndFiftyCapturesLeaveNothingBehind) {
     pumpMessages(100ms);
     const Usage after = usageNow();
 
-    // Where the platform counts them (Windows), the objects are back where they were.
-    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
-    EXPECT_EQ(after.userObjects, before.userObjects);
+    // Where the platform counts them (Windows), the objects are back where they were. Wine
+    // answers 0 for every process, which proves nothing: that part is then reported skipped
+    // and the memory check below has to catch a leaked bitmap.
+    if (before.gdiObjects == 0 && after.gdiObjects == 0) {
+        std::printf("GDI/USER object counts: SKIPPED, this platform does not count them\n");
+        RecordProperty("gui_object_counts", "skipped: not counted by the platform");
+    } else {
+        EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+        EXPECT_EQ(after.userObjects, before.userObjects);
+    }
     // A leaked screenshot alone would be several megabytes each time, fifty times over.
     const double grownMegabytes =
         (static_cast<double>(after.privateBytes) - static_cast<double>(before.privateBytes)) /

@@ -1,8 +1,12 @@
 // tuk as it starts for real, plus a report of how the process ended, for the start-up tests.
-//   TUK_PROBE_REPORT  file that receives "code=<exit code> exitRoutineCalls=<n>
-//   textsReleased=<0|1>" TUK_PROBE_MODE    "exit-program": calls exitProgram(0) once the input
-//   window is visible
+//   TUK_PROBE_REPORT  file that receives
+//                     "code=<exit code> exitRoutineCalls=<n> textsReleased=<0|1>"
+//   TUK_PROBE_MODE    "exit-program": calls exitProgram(0) once the input window is visible
 //                     "broken-definition": starts with a window definition that does not hold
+//                     together
+// Before the start the three global texts get values too long to live inside the string
+// objects (a shorter value assigned later keeps that storage), so that only an exit routine that
+// releases them reports them released.
 #include "app/global_state.h"
 #include "app/start.h"
 #include "toolkit/program.h"
@@ -53,6 +57,10 @@ int main() {
         toolkit::registerExitRoutine(&app::exitRoutine);
         toolkit::runProgram(&startWithBrokenDefinition);
     }
+    auto& g = app::globalState;
+    g.sourceText.assign(200, 's');
+    g.fillText.assign(200, 'f');
+    g.colourText.assign(200, '1');
     if (mode == "exit-program")
         SetTimer(nullptr, 0, 50, &exitOnceVisible);
     toolkit::runProgram(&app::startRoutine);

@@ -24,7 +24,9 @@ TEST(GlobalState, SelectionCornersKeepTheLow16BitsSignExtended) {
     };
     for (const Case c : {Case{1919, 1919}, Case{65535, -1}, Case{40000, -25536}, Case{70000, 4464},
                          Case{-2, -2}}) {
-        state.selectionLeft = static_cast<std::int16_t>(c.stored);
+        state.selectionLeft = c.stored; // the field itself must do the cutting
+        state.selectionBottom = c.stored;
         EXPECT_EQ(state.selectionLeft, c.readBack) << c.stored;
+        EXPECT_EQ(state.selectionBottom, c.readBack) << c.stored;
     }
 }
