@@ -15,7 +15,8 @@ toolkit::ControlDefinition samplingSurface(int left, int top) {
                                         .backgroundColour = white,
                                         .keepsDrawing = false,
                                         .textColour = black,
-                                        .transparentTextBackground = true}};
+                                        .transparentTextBackground = true,
+                                        .independentOfDisplay = true}};
 }
 
 } // namespace art

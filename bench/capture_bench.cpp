@@ -37,6 +37,7 @@ int main() {
                         std::chrono::duration<double, std::milli>(Clock::now() - before).count());
                 }
                 SendMessageW(surface, WM_RBUTTONDOWN, 0, MAKELPARAM(300, 300));
+                SendMessageW(surface, WM_RBUTTONUP, 0, MAKELPARAM(300, 300));
             },
             std::chrono::milliseconds(1));
         toolkit::loadWindowModal(capture::captureWindow());

@@ -7,6 +7,8 @@
 #include "toolkit/program.h"
 #include "toolkit/window.h"
 
+#include <algorithm>
+
 namespace capture {
 
 using app::globalState;
@@ -27,6 +29,8 @@ void onSelectionStarted(toolkit::Window& window, const toolkit::EventArgs& args)
     globalState.selectionLeft = static_cast<std::int16_t>(args.x);
     globalState.selectionTop = static_cast<std::int16_t>(args.y);
     window.surface("隐藏画板").move(globalState.selectionLeft, globalState.selectionTop, 1, 1);
+    // The release ends the drag wherever it happens, over the title bar or off the overlay.
+    window.surface("画板1").captureMouse();
 }
 
 void onMouseMoved(toolkit::Window& window, const toolkit::EventArgs& args) {
@@ -45,24 +49,30 @@ void onMouseMoved(toolkit::Window& window, const toolkit::EventArgs& args) {
 }
 
 void onSelectionReleased(toolkit::Window& window, const toolkit::EventArgs& args) {
+    toolkit::DrawingSurface& surface = window.surface("画板1");
+    surface.releaseMouse();
     globalState.selectionReleased = 1;
     globalState.selectionDragging = 0;
+    // A release outside the surface (the mouse is captured) ends the selection at its edge.
+    const auto x = static_cast<std::int16_t>(
+        std::clamp<int>(static_cast<std::int16_t>(args.x), 0, surface.clientWidth()));
+    const auto y = static_cast<std::int16_t>(
+        std::clamp<int>(static_cast<std::int16_t>(args.y), 0, surface.clientHeight()));
     // The release point against the press point; the corner of the last move is overwritten.
-    if (args.x < globalState.selectionLeft) {
+    if (x < globalState.selectionLeft) {
         globalState.selectionRight = globalState.selectionLeft;
-        globalState.selectionLeft = static_cast<std::int16_t>(args.x);
+        globalState.selectionLeft = x;
     } else {
-        globalState.selectionRight = static_cast<std::int16_t>(args.x);
+        globalState.selectionRight = x;
     }
-    if (args.y < globalState.selectionTop) {
+    if (y < globalState.selectionTop) {
         globalState.selectionBottom = globalState.selectionTop;
-        globalState.selectionTop = static_cast<std::int16_t>(args.y);
+        globalState.selectionTop = y;
     } else {
-        globalState.selectionBottom = static_cast<std::int16_t>(args.y);
+        globalState.selectionBottom = y;
     }
     const int width = globalState.selectionRight - globalState.selectionLeft;
     const int height = globalState.selectionBottom - globalState.selectionTop;
-    toolkit::DrawingSurface& surface = window.surface("画板1");
     // A click without a drag selects nothing: the overlay waits for a drag, with no outline
     // left standing.
     if (width <= 0 || height <= 0) {
@@ -80,7 +90,7 @@ void onSelectionReleased(toolkit::Window& window, const toolkit::EventArgs& args
     toolkit::destroyWindow(window);
 }
 
-void onRightButtonPressed(toolkit::Window& window, const toolkit::EventArgs&) {
+void onRightButtonReleased(toolkit::Window& window, const toolkit::EventArgs&) {
     toolkit::destroyWindow(window);
 }
 

@@ -11,7 +11,8 @@ void onCaptureWindowCreated(toolkit::Window& window, const toolkit::EventArgs& a
 void onSelectionStarted(toolkit::Window& window, const toolkit::EventArgs& args);
 void onMouseMoved(toolkit::Window& window, const toolkit::EventArgs& args);
 void onSelectionReleased(toolkit::Window& window, const toolkit::EventArgs& args);
-void onRightButtonPressed(toolkit::Window& window, const toolkit::EventArgs& args);
+// On the release, not the press: a release left for the window below would open its menu.
+void onRightButtonReleased(toolkit::Window& window, const toolkit::EventArgs& args);
 void onCaptureWindowGoing(toolkit::Window& window, const toolkit::EventArgs& args);
 
 } // namespace capture

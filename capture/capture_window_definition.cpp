@@ -16,6 +16,7 @@ WindowDefinition makeCaptureWindow() {
         .width = 400, // moved over the whole screen before it is shown
         .height = 300,
         .frame = Frame::fixed,
+        .screenPixels = true, // the screenshot and the selection are exact at any scaling
         .backgroundColour = systemButtonFace,
         .controls =
             {
@@ -48,7 +49,7 @@ WindowDefinition makeCaptureWindow() {
                 {"画板1", Event::leftButtonPressed, &onSelectionStarted},
                 {"画板1", Event::mouseMoved, &onMouseMoved},
                 {"画板1", Event::leftButtonReleased, &onSelectionReleased},
-                {"画板1", Event::rightButtonPressed, &onRightButtonPressed},
+                {"画板1", Event::rightButtonReleased, &onRightButtonReleased},
             },
     };
 }

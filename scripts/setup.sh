@@ -10,6 +10,7 @@ packages=(
   wine wine64
   xvfb xauth xdotool xclip imagemagick
   fonts-wqy-zenhei
+  fonts-wine # Marlett: the caption buttons' symbols
   locales # a Chinese locale, so that tests also run on Wine with code page 936
   clang-format
   clang libclang-rt-14-dev # the .bmp decoder fuzzer

@@ -3,6 +3,7 @@
 #include "handles.h"
 #include "window.h"
 #include "window_classes.h"
+#include "window_registry.h"
 
 #include <commdlg.h>
 
@@ -29,7 +30,9 @@ void ColourPicker::choose() {
     dialog.rgbResult = colour_;
     dialog.lpCustColors = customColours;
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorW(&dialog))
+    const bool chosen = ChooseColorW(&dialog) != FALSE;
+    returnTo(window().handle());
+    if (!chosen)
         return;
     setColour(dialog.rgbResult);
     window().raise(name(), Event::colourChosen);

@@ -19,7 +19,9 @@ void ComboBox::afterCreate() {
     background_.reset(CreateSolidBrush(white));
     useDefaultFont();
     // The window's height is the closed box plus its drop-down list.
-    SetWindowPos(handle(), nullptr, 0, 0, definition().width, definition().height + s.listHeight,
+    const DisplayScale scale = displayScale();
+    SetWindowPos(handle(), nullptr, 0, 0, scale.toDisplay(definition().width),
+                 scale.toDisplay(definition().height + s.listHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowTextW(handle(), widen(s.editText).c_str());
 }

@@ -24,9 +24,11 @@ bool Control::create(HWND parent) {
         style |= WS_DISABLED;
     if (definition_.tabStop)
         style |= WS_TABSTOP;
+    const DisplayScale scale = displayScale();
     handle_ = CreateWindowExW(spec.exStyle, spec.className, widen(spec.text).c_str(), style,
-                              definition_.left, definition_.top, clampSize(definition_.width),
-                              clampSize(definition_.height), parent, nullptr,
+                              scale.toDisplay(definition_.left), scale.toDisplay(definition_.top),
+                              scale.toDisplay(clampSize(definition_.width)),
+                              scale.toDisplay(clampSize(definition_.height)), parent, nullptr,
                               GetModuleHandleW(nullptr), this);
     if (!handle_)
         return false;
@@ -63,6 +65,10 @@ void Control::useDefaultFont() {
                  FALSE);
 }
 
+DisplayScale Control::displayScale() const {
+    return window_.displayScale();
+}
+
 void Control::onQueuedEvent(Event event) {
     window_.raise(name(), event);
 }
@@ -83,6 +89,15 @@ void Control::setVisible(bool visible) {
                  SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
                      SWP_NOACTIVATE);
     RedrawWindow(GetParent(handle_), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Control::captureMouse() {
+    SetCapture(handle_);
+}
+
+void Control::releaseMouse() {
+    if (GetCapture() == handle_)
+        ReleaseCapture();
 }
 
 bool Control::disabled() const {
@@ -110,6 +125,9 @@ LRESULT CALLBACK Control::mouseSubclass(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
         event = Event::rightButtonPressed;
+        break;
+    case WM_RBUTTONUP:
+        event = Event::rightButtonReleased;
         break;
     case WM_MOUSEMOVE:
         event = Event::mouseMoved;

@@ -27,6 +27,8 @@ class Control : public OuterGeometry<Control> {
     const ControlDefinition& definition() const { return definition_; }
     HWND handle() const { return handle_; }
     Window& window() const { return window_; }
+    // That of its window.
+    DisplayScale displayScale() const;
 
     // left, top, width, height and move (OuterGeometry): the outer rectangle in the parent's
     // client coordinates.
@@ -35,6 +37,9 @@ class Control : public OuterGeometry<Control> {
     virtual void setVisible(bool visible);
     bool disabled() const;
     void setDisabled(bool disabled);
+    // Mouse messages come to this control wherever the pointer is, until released.
+    void captureMouse();
+    void releaseMouse();
 
     // WM_CTLCOLOR*: the brush for the control's background, after setting up the DC.
     virtual std::optional<LRESULT> onControlColour(HDC) { return std::nullopt; }

@@ -66,6 +66,10 @@ struct SurfaceSettings {
     Colour textBackgroundColour = white;
     FontSpec font; // empty face and zero height: no stored font
     SurfaceCursor cursor = SurfaceCursor::arrow;
+    // Draws and is read in a raster of its own of the stored size, with font sizes taken at
+    // 96 DPI: what it gives depends on nothing of the display (scaling, position, windows
+    // over it). The screen shows the raster while the surface is shown.
+    bool independentOfDisplay = false;
 };
 
 struct ColourPickerSettings {
@@ -127,6 +131,9 @@ struct WindowDefinition {
     Frame frame = Frame::fixed;
     bool clientEdge = false;
     bool visible = true;
+    // Positions and sizes are the screen's own pixels, at any display scaling (the capture
+    // overlay); otherwise they are 96-DPI pixels, scaled with the display.
+    bool screenPixels = false;
     Colour backgroundColour = systemButtonFace;
     std::vector<ControlDefinition> controls; // top of the stacking order first
     std::vector<HandlerBinding> handlers;

@@ -2,6 +2,7 @@
 
 #include "bmp_codec.h"
 #include "dib.h"
+#include "display_scale.h"
 #include "font_height.h"
 #include "text.h"
 #include "window_classes.h"
@@ -48,8 +49,18 @@ void DrawingSurface::afterCreate() {
     if (s.brushStyle == BrushStyle::solid)
         brush_.reset(CreateSolidBrush(resolveColour(s.brushColour)));
     setPenColour(penColour_);
-    if (s.keepsDrawing)
+    if (s.independentOfDisplay) {
+        resizeRaster(definition().width, definition().height);
+        // The default interface font grows with the display; here it keeps its 96-DPI size.
+        if (!hasFont_ && systemDpi() != 96) {
+            logFont_.lfHeight = MulDiv(logFont_.lfHeight, 96, systemDpi());
+            logFont_.lfWidth = 0;
+            hasFont_ = true;
+            makeFont();
+        }
+    } else if (s.keepsDrawing) {
         resizeRaster(clientWidth(), clientHeight());
+    }
     if (!s.backgroundPicture.empty())
         setBackgroundPicture(s.backgroundPicture);
 }
@@ -107,10 +118,14 @@ void DrawingSurface::clear() {
 template <typename Draw> void DrawingSurface::drawEverywhere(Draw draw) {
     if (raster_)
         draw(raster_.dc());
-    if (visible()) {
-        WindowDc screen(handle());
-        draw(screen.get());
+    if (!visible())
+        return;
+    if (settings().independentOfDisplay) {
+        repaintNow(); // the screen shows the raster
+        return;
     }
+    WindowDc screen(handle());
+    draw(screen.get());
 }
 
 HFONT DrawingSurface::currentFont() const {
@@ -154,7 +169,12 @@ void DrawingSurface::writeTextAt(int x, int y, std::string_view text) {
 }
 
 std::uint32_t DrawingSurface::getPoint(int x, int y) const {
-    if (!visible() || x < 0 || y < 0 || x >= clientWidth() || y >= clientHeight())
+    if (!visible() || x < 0 || y < 0)
+        return notOnScreen;
+    if (settings().independentOfDisplay)
+        return x < raster_.width() && y < raster_.height() ? GetPixel(raster_.dc(), x, y)
+                                                           : notOnScreen;
+    if (x >= clientWidth() || y >= clientHeight())
         return notOnScreen;
     WindowDc screen(handle());
     return GetPixel(screen.get(), x, y);
@@ -243,9 +263,9 @@ void DrawingSurface::setFontName(std::string_view name) {
 }
 
 void DrawingSurface::setFontSize(double points) {
-    WindowDc screen(nullptr);
     fontSize_ = points;
-    logFont_.lfHeight = fontHeightForPoints(points, GetDeviceCaps(screen.get(), LOGPIXELSY));
+    const int dpi = settings().independentOfDisplay ? 96 : systemDpi();
+    logFont_.lfHeight = fontHeightForPoints(points, dpi);
     logFont_.lfWidth = 0;
     hasFont_ = true;
     makeFont();
@@ -271,7 +291,8 @@ LRESULT DrawingSurface::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_SIZE:
-        if (raster_)
+        // The raster of a surface independent of the display keeps its stored size.
+        if (raster_ && !settings().independentOfDisplay)
             resizeRaster(LOWORD(lParam), HIWORD(lParam));
         break;
     case WM_SETCURSOR:

@@ -67,7 +67,7 @@ void EditBox::afterCreate() {
     } else {
         LOGFONTW lf{};
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-        lf.lfHeight = s.font.height;
+        lf.lfHeight = displayScale().toDisplay(s.font.height);
         lf.lfWidth = 0;
         lf.lfWeight = s.font.weight;
         lf.lfCharSet = DEFAULT_CHARSET;

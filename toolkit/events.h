@@ -17,6 +17,7 @@ enum class Event {
     leftButtonPressed,
     leftButtonReleased,
     rightButtonPressed,
+    rightButtonReleased,
     mouseMoved,
 };
 

@@ -2,6 +2,7 @@
 
 #include "edit_box.h"
 #include "text.h"
+#include "window_registry.h"
 
 #include <commdlg.h>
 
@@ -41,6 +42,7 @@ bool FileDialog::show(HWND owner) {
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                    (kind == 1 ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL confirmed = kind == 1 ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    returnTo(owner);
     if (!confirmed)
         return false;
     fileName = narrow(path.data());

@@ -1,5 +1,7 @@
 #pragma once
 // The outer rectangle of windows and controls, read and written the same way for both.
+#include "display_scale.h"
+
 #include <windows.h>
 
 namespace toolkit {
@@ -14,29 +16,48 @@ RECT outerRect(HWND window);
 // A width or height of -1 keeps that size; an unchanged rectangle does nothing.
 void moveOuter(HWND window, int left, int top, int width, int height);
 
-// The position and size properties of anything with a handle().
+// The position and size properties of anything with a handle() and a displayScale(), in
+// 96-DPI pixels.
 template <typename Derived> class OuterGeometry {
   public:
-    int left() const { return outerRect(handleOf()).left; }
-    int top() const { return outerRect(handleOf()).top; }
+    int left() const { return scale().toDesign(outerRect(handleOf()).left); }
+    int top() const { return scale().toDesign(outerRect(handleOf()).top); }
     int width() const {
         const RECT r = outerRect(handleOf());
-        return r.right - r.left;
+        return scale().toDesign(r.right - r.left);
     }
     int height() const {
         const RECT r = outerRect(handleOf());
-        return r.bottom - r.top;
+        return scale().toDesign(r.bottom - r.top);
     }
-    void setLeft(int value) { move(value, top(), -1, -1); }
-    void setTop(int value) { move(left(), value, -1, -1); }
-    void setWidth(int value) { move(left(), top(), clampSize(value), -1); }
-    void setHeight(int value) { move(left(), top(), -1, clampSize(value)); }
+    // Each setter leaves the other three exactly where they are on the display.
+    void setLeft(int value) {
+        const RECT r = outerRect(handleOf());
+        moveOuter(handleOf(), scale().toDisplay(value), r.top, -1, -1);
+    }
+    void setTop(int value) {
+        const RECT r = outerRect(handleOf());
+        moveOuter(handleOf(), r.left, scale().toDisplay(value), -1, -1);
+    }
+    void setWidth(int value) {
+        const RECT r = outerRect(handleOf());
+        moveOuter(handleOf(), r.left, r.top, scale().toDisplay(clampSize(value)), -1);
+    }
+    void setHeight(int value) {
+        const RECT r = outerRect(handleOf());
+        moveOuter(handleOf(), r.left, r.top, -1, scale().toDisplay(clampSize(value)));
+    }
+    // A width or height of -1 keeps that size.
     void move(int left, int top, int width, int height) {
-        moveOuter(handleOf(), left, top, width, height);
+        const DisplayScale s = scale();
+        moveOuter(handleOf(), s.toDisplay(left), s.toDisplay(top),
+                  width == -1 ? -1 : s.toDisplay(clampSize(width)),
+                  height == -1 ? -1 : s.toDisplay(clampSize(height)));
     }
 
   private:
     HWND handleOf() const { return static_cast<const Derived*>(this)->handle(); }
+    DisplayScale scale() const { return static_cast<const Derived*>(this)->displayScale(); }
 };
 
 } // namespace toolkit

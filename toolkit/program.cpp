@@ -7,6 +7,7 @@
 #include "window_classes.h"
 #include "window_registry.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <ole2.h>
 #include <windows.h>
@@ -51,9 +52,23 @@ void useProgramFolderAsWorkingDirectory() {
     SetCurrentDirectoryW(path.c_str());
 }
 
-// Esc closes the window it was pressed in; Tab moves between tab stops.
+// A combo box (the box or its edit field) whose drop-down list is open.
+bool inDroppedComboBox(HWND window) {
+    for (HWND w = window; w; w = GetParent(w)) {
+        wchar_t className[16]{};
+        GetClassNameW(w, className, 16);
+        if (lstrcmpiW(className, WC_COMBOBOXW) == 0)
+            return SendMessageW(w, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+    return false;
+}
+
+// Esc closes the window it was pressed in, unless an open drop-down list takes it to close
+// itself; Tab moves between tab stops.
 bool handleWindowKeys(const MSG& message) {
     if (message.message != WM_KEYDOWN || (message.wParam != VK_ESCAPE && message.wParam != VK_TAB))
+        return false;
+    if (message.wParam == VK_ESCAPE && inDroppedComboBox(message.hwnd))
         return false;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     Window* window = findWindow(root);
@@ -121,6 +136,7 @@ void runEventLoop() {
 
 void loadWindowModal(const WindowDefinition& definition) {
     flushPendingAppends();
+    const HWND opener = windowInUse();
     std::shared_ptr<Window> window = Window::create(definition);
     if (!window)
         return;
@@ -139,6 +155,7 @@ void loadWindowModal(const WindowDefinition& definition) {
     --modalDepth;
     // None of its handlers can be running now: it goes with this function, not later.
     keepOnlyHere(*window);
+    returnTo(opener);
 }
 
 void destroyWindow(Window& window) {

@@ -4,6 +4,7 @@
 #include "window.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ Control::NativeSpec Toolbar::nativeSpec() const {
 }
 
 void Toolbar::afterCreate() {
+    // Visual styles draw toolbar buttons flat; classic drawing gives them raised edges.
+    SetWindowTheme(handle(), L"", L"");
     SendMessageW(handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
     SendMessageW(handle(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);

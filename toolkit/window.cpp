@@ -32,8 +32,9 @@ void frameStyles(const WindowDefinition& d, DWORD& style, DWORD& exStyle) {
         style |= WS_OVERLAPPEDWINDOW;
         break;
     case Frame::fixed:
+        // A modal frame: the title bar carries the close box and no icon.
         style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-        exStyle |= WS_EX_APPWINDOW;
+        exStyle |= WS_EX_APPWINDOW | WS_EX_DLGMODALFRAME;
         break;
     }
     if (d.clientEdge)
@@ -72,9 +73,11 @@ bool Window::build() {
     DWORD style = 0;
     DWORD exStyle = 0;
     frameStyles(definition_, style, exStyle);
+    const DisplayScale scale = displayScale();
     handle_ = CreateWindowExW(exStyle, topWindowClass, widen(definition_.title).c_str(), style,
-                              definition_.left, definition_.top, clampSize(definition_.width),
-                              clampSize(definition_.height), nullptr, nullptr,
+                              scale.toDisplay(definition_.left), scale.toDisplay(definition_.top),
+                              scale.toDisplay(clampSize(definition_.width)),
+                              scale.toDisplay(clampSize(definition_.height)), nullptr, nullptr,
                               GetModuleHandleW(nullptr), this);
     if (!handle_)
         return false;

@@ -29,6 +29,10 @@ class Window : public OuterGeometry<Window> {
 
     const WindowDefinition& definition() const { return definition_; }
     HWND handle() const { return handle_; }
+    // Definitions are in 96-DPI pixels; a window in the screen's own pixels is not scaled.
+    DisplayScale displayScale() const {
+        return definition_.screenPixels ? DisplayScale::none() : DisplayScale::system();
+    }
     bool destroyed() const { return destroyed_; }
 
     // Controls by form name; asking for a name the definition lacks is a fatal error.

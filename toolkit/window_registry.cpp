@@ -49,6 +49,23 @@ std::vector<HWND> liveWindowHandles() {
     return handles;
 }
 
+HWND windowInUse() {
+    HWND active = GetActiveWindow();
+    if (active && findWindow(active))
+        return active;
+    for (auto w = liveWindows.rbegin(); w != liveWindows.rend(); ++w)
+        if (IsWindowVisible((*w)->handle()))
+            return (*w)->handle();
+    return nullptr;
+}
+
+void returnTo(HWND window) {
+    if (!window || !findWindow(window) || !IsWindowVisible(window) || !IsWindowEnabled(window))
+        return;
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+}
+
 void releaseUnregisteredWindows() {
     goneWindows.clear();
 }

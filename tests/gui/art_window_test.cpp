@@ -1,5 +1,6 @@
 // The real art window opened from the real input window: lists, toolbar, layout, conversions.
 #include "app/global_state.h"
+#include "capture/capture_window.h"
 #include "support/message_box_answerer.h"
 #include "support/ui.h"
 #include "toolkit/combo_box.h"
@@ -401,4 +402,45 @@ TEST_F(ArtWindowTest, HintDoesNothingAndAboutShowsItsTextAfresh) {
     EXPECT_EQ(secondText, expected) << "edits do not survive closing";
     EXPECT_TRUE(artDisabledMeanwhile);
     EXPECT_TRUE(artEnabledAfter);
+}
+
+// Esc goes to an open drop-down list first: it closes the list and nothing else.
+TEST_F(ArtWindowTest, EscOnADroppedListOnlyClosesTheList) {
+    withArtWindow({
+        [](Window& art) { clickToolbarButton(art, fonts); },
+        [](Window& art) {
+            SendMessageW(art.comboBox("组合框2").handle(), CB_SHOWDROPDOWN, TRUE, 0);
+            SetFocus(art.comboBox("组合框2").handle());
+        },
+        [](Window& art) {
+            ASSERT_TRUE(SendMessageW(art.comboBox("组合框2").handle(), CB_GETDROPPEDSTATE, 0, 0));
+            pressKey(VK_ESCAPE);
+        },
+        [](Window& art) {
+            EXPECT_FALSE(SendMessageW(art.comboBox("组合框2").handle(), CB_GETDROPPEDSTATE, 0, 0));
+            art.requestClose(); // still open: Esc did not reach the window
+        },
+    });
+    EXPECT_EQ(openArtWindow(), nullptr);
+}
+
+// After the capture window closes, the art window has the keyboard again without a click.
+TEST_F(ArtWindowTest, EscClosesTheArtWindowRightAfterACapture) {
+    bool artOpenAfterCapture = false;
+    withArtWindow({
+        [](Window& art) { clickToolbarButton(art, ToolbarIndex::capture); },
+        [](Window&) {
+            HWND surface =
+                toolkit::openWindow(::capture::captureWindow())->control("画板1").handle();
+            PostMessageW(surface, WM_RBUTTONDOWN, 0, MAKELPARAM(50, 50));
+            PostMessageW(surface, WM_RBUTTONUP, 0, MAKELPARAM(50, 50));
+        },
+        [&](Window&) {
+            artOpenAfterCapture = toolkit::openWindow(::capture::captureWindow()) == nullptr;
+            pressKey(VK_ESCAPE);
+        },
+    });
+    pumpUntil([] { return openArtWindow() == nullptr; }, 3s);
+    EXPECT_TRUE(artOpenAfterCapture) << "the capture window had closed";
+    EXPECT_EQ(openArtWindow(), nullptr) << "Esc reached the art window";
 }

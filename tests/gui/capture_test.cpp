@@ -36,6 +36,12 @@ void post(UINT message, int x, int y, WPARAM keys = 0) {
     PostMessageW(surfaceHandle(), message, keys, MAKELPARAM(x, y));
 }
 
+// The overlay closes on the release of the right button.
+void rightClick(int x, int y) {
+    post(WM_RBUTTONDOWN, x, y);
+    post(WM_RBUTTONUP, x, y);
+}
+
 // A press at one corner, moves, a release at the other.
 void drag(POINT from, POINT to) {
     post(WM_LBUTTONDOWN, from.x, from.y, MK_LBUTTON);
@@ -149,7 +155,7 @@ TEST_F(CaptureTest, OutlineIsDrawnInTheChosenColourAndFollowsTheMouse) {
             toolkit::DrawingSurface& s = overlay()->surface("画板1");
             seen.push_back(s.getPoint(199, 130));
             seen.push_back(s.getPoint(139, 110));
-            post(WM_RBUTTONDOWN, 140, 120);
+            rightClick(140, 120);
         },
     });
     ASSERT_EQ(seen.size(), 6u);
@@ -171,7 +177,7 @@ TEST_F(CaptureTest, AfterACompletedCaptureMovesBeforeThePressDoNotClear) {
         },
         [&] {
             kept = overlay()->surface("画板1").getPoint(10, 30);
-            post(WM_RBUTTONDOWN, 30, 30);
+            rightClick(30, 30);
         },
     });
     EXPECT_EQ(kept, green) << "the move neither cleared nor refreshed";
@@ -227,11 +233,17 @@ TEST_F(CaptureTest, RightClickEscAndCloseBoxDuringADragLeaveWithoutAnImage) {
             [&] {
                 EXPECT_EQ(globalState.selectionDragging, 1);
                 if (how == rightClick)
-                    post(WM_RBUTTONDOWN, 180, 150);
+                    post(WM_RBUTTONDOWN, 180, 150); // the release follows in the next step
                 else if (how == escape)
                     PostMessageW(surfaceHandle(), WM_KEYDOWN, VK_ESCAPE, 1);
                 else
                     PostMessageW(overlay()->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+            },
+            [&] {
+                if (how == rightClick) {
+                    EXPECT_NE(overlay(), nullptr) << "a right press alone does not close it";
+                    post(WM_RBUTTONUP, 180, 150);
+                }
             },
             [&] { EXPECT_EQ(overlay(), nullptr) << "closed by " << how; },
         });
@@ -340,4 +352,50 @@ TEST_F(CaptureTest, NoAndCancelWriteNothing) {
     }
     EXPECT_TRUE(filesIn(folder_).empty());
     EXPECT_TRUE(clipboardPicture()) << "the clipboard keeps the picture";
+}
+
+// The right button's release that cancels the overlay stays with the overlay: a text box below
+// it opens no context menu (whose Delete or Cut would lose text).
+TEST_F(CaptureTest, ARealRightClickCancelsWithoutAMenuFromTheWindowBelow) {
+    HWND below =
+        CreateWindowExW(0, L"EDIT", L"text below", WS_POPUP | WS_VISIBLE | WS_BORDER, 300, 300, 200,
+                        80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(below);
+    pumpMessages(100ms);
+    auto menuShown = [] {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        return menu && IsWindowVisible(menu);
+    };
+    bool menuAfterwards = false;
+    MessageBoxAnswerer answerer;
+    withOverlay({[] {
+                     rightClickAtScreen({350, 330});
+                 },
+                 [&] {
+                     EXPECT_EQ(overlay(), nullptr) << "the right click closed the overlay";
+                     menuAfterwards = menuShown();
+                 }});
+    pumpMessages(300ms);
+    EXPECT_FALSE(menuAfterwards || menuShown()) << "no context menu came up";
+    EXPECT_EQ(windowText(below), "text below");
+    EXPECT_TRUE(answerer.seen().empty());
+    DestroyWindow(below);
+}
+
+// With the button down the mouse belongs to the overlay: a release over its title bar still
+// ends the drag, with the selection cut at the surface's edge.
+TEST_F(CaptureTest, AReleaseOutsideTheSurfaceEndsTheDrag) {
+    MessageBoxAnswerer answerer({IDNO});
+    withOverlay({[] {
+                     POINT from{120, 100};
+                     ClientToScreen(surfaceHandle(), &from);
+                     dragOnScreen(from, {from.x + 60, 2}); // the title bar, above the surface
+                 },
+                 [] {}},
+                700ms);
+    EXPECT_EQ(overlay(), nullptr) << "the drag ended and the overlay closed";
+    ASSERT_EQ(answerer.seen().size(), 1u) << "the export asked its question";
+    EXPECT_EQ(globalState.selectionTop, 0);
+    EXPECT_EQ(globalState.selectionBottom, 100);
+    EXPECT_EQ(globalState.selectionDragging, 0);
 }

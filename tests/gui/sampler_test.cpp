@@ -214,6 +214,7 @@ TEST_F(SamplerTest, AsksWhetherToCaptureAndAYesOpensTheOverlay) {
                 if (toolkit::Window* overlay = toolkit::openWindow(capture::captureWindow())) {
                     overlayOpened = true;
                     PostMessageW(overlay->control("画板1").handle(), WM_RBUTTONDOWN, 0, 0);
+                    PostMessageW(overlay->control("画板1").handle(), WM_RBUTTONUP, 0, 0);
                 }
             },
             500ms);

@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,4 +52,82 @@ TEST(Distributable, TukExeCarriesManifestIconAndVersion) {
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\080404b0\\ProductName",
                                reinterpret_cast<void**>(&product), &size));
     EXPECT_EQ(narrow(product), "tuk");
+}
+
+namespace {
+
+// The names tuk.exe imports, as "dll!function", read from the file's import table.
+std::vector<std::string> importedFunctions(const std::string& file) {
+    std::vector<std::string> names;
+    const std::string image = readFile(file).value_or("");
+    auto at = [&](std::size_t offset, std::size_t size) -> const char* {
+        return offset + size <= image.size() ? image.data() + offset : nullptr;
+    };
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(at(0, sizeof(IMAGE_DOS_HEADER)));
+    if (!dos)
+        return names;
+    const auto* nt =
+        reinterpret_cast<const IMAGE_NT_HEADERS64*>(at(dos->e_lfanew, sizeof(IMAGE_NT_HEADERS64)));
+    if (!nt)
+        return names;
+    const auto* sections = reinterpret_cast<const IMAGE_SECTION_HEADER*>(
+        at(dos->e_lfanew + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
+               nt->FileHeader.SizeOfOptionalHeader,
+           sizeof(IMAGE_SECTION_HEADER) * nt->FileHeader.NumberOfSections));
+    if (!sections)
+        return names;
+    auto fileOffset = [&](DWORD rva) -> std::size_t {
+        for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+            const IMAGE_SECTION_HEADER& s = sections[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.SizeOfRawData)
+                return rva - s.VirtualAddress + s.PointerToRawData;
+        }
+        return image.size();
+    };
+    const DWORD importsRva =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (std::size_t d = fileOffset(importsRva);; d += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+        const auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
+            at(d, sizeof(IMAGE_IMPORT_DESCRIPTOR)));
+        if (!dll || dll->Name == 0)
+            break;
+        const std::string dllName = at(fileOffset(dll->Name), 1);
+        for (std::size_t t = fileOffset(dll->OriginalFirstThunk);; t += sizeof(ULONGLONG)) {
+            const auto* thunk = reinterpret_cast<const ULONGLONG*>(at(t, sizeof(ULONGLONG)));
+            if (!thunk || *thunk == 0)
+                break;
+            if (*thunk & IMAGE_ORDINAL_FLAG64)
+                continue;
+            const char* name = at(fileOffset(static_cast<DWORD>(*thunk)) + 2, 1);
+            if (name)
+                names.push_back(dllName + "!" + name);
+        }
+    }
+    return names;
+}
+
+bool isAnsiForm(const std::string& function) {
+    return function.size() > 1 && function.back() == 'A' &&
+           std::islower(static_cast<unsigned char>(function[function.size() - 2]));
+}
+
+} // namespace
+
+// Text goes to the platform only in UTF-16: tuk.exe imports no "A" function, apart from the
+// few that the compiler's own runtime (start-up, threads, error reports) calls with no text of
+// the program's.
+TEST(Distributable, TukExeCallsNoAnsiFunction) {
+    const std::vector<std::string> imports = importedFunctions(programFolder() + "tuk.exe");
+    ASSERT_GT(imports.size(), 50u);
+    EXPECT_NE(std::find(imports.begin(), imports.end(), "USER32.dll!CreateWindowExW"),
+              imports.end());
+    const std::set<std::string> runtimeOnly = {
+        "KERNEL32.dll!CreateEventA",    "KERNEL32.dll!CreateSemaphoreA",
+        "KERNEL32.dll!FormatMessageA",  "KERNEL32.dll!GetModuleHandleA",
+        "KERNEL32.dll!GetStartupInfoA", "KERNEL32.dll!OutputDebugStringA"};
+    for (const std::string& function : imports) {
+        if (isAnsiForm(function.substr(function.find('!') + 1))) {
+            EXPECT_TRUE(runtimeOnly.count(function)) << function;
+        }
+    }
 }

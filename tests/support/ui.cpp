@@ -115,6 +115,42 @@ void clickAt(HWND window, int x, int y) {
     SendInput(3, inputs, sizeof(INPUT));
 }
 
+namespace {
+
+INPUT mouseInput(DWORD flags, POINT at = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (at.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = (at.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+} // namespace
+
+void rightClickAtScreen(POINT point) {
+    SetCursorPos(point.x, point.y);
+    INPUT inputs[] = {mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point),
+                      mouseInput(MOUSEEVENTF_RIGHTDOWN), mouseInput(MOUSEEVENTF_RIGHTUP)};
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+void dragOnScreen(POINT from, POINT to) {
+    SetCursorPos(from.x, from.y);
+    INPUT inputs[] = {
+        mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from), mouseInput(MOUSEEVENTF_LEFTDOWN),
+        mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, to), mouseInput(MOUSEEVENTF_LEFTUP)};
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+void pressKey(WORD virtualKey) {
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = virtualKey;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 HWND findDialog() {
     struct Search {
         HWND found = nullptr;

@@ -51,6 +51,12 @@ void cancelPendingSteps();
 
 // A real left click (through the system's input queue) at client point (x, y) of a window.
 void clickAt(HWND window, int x, int y);
+// A real right click at a point of the screen.
+void rightClickAtScreen(POINT point);
+// A real drag with the left button between two points of the screen.
+void dragOnScreen(POINT from, POINT to);
+// A real key press and release, to the window that has the keyboard.
+void pressKey(WORD virtualKey);
 
 // The dialog (#32770) of this process that is up now, other than a message box; null if none.
 HWND findDialog();
