@@ -1,5 +1,6 @@
 #include "simple_controls.h"
 
+#include "text.h"
 #include "window.h"
 #include "window_classes.h"
 
@@ -65,6 +66,26 @@ void Label::afterCreate() {
     const auto& settings = std::get<LabelSettings>(definition().settings);
     background_.reset(CreateSolidBrush(resolveColour(settings.backgroundColour)));
     useDefaultFont();
+    widenToFitCaption(settings.caption);
+}
+
+// The interface font is larger on some systems (a Chinese one's is 12 pixels, not 11) than the
+// stored size allows for: a caption that would be cut widens its label just enough.
+void Label::widenToFitCaption(const std::string& caption) {
+    const std::wstring text = widen(caption);
+    SIZE extent{};
+    {
+        WindowDc dc(handle());
+        Selection font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
+    RECT client{};
+    GetClientRect(handle(), &client);
+    if (extent.cx <= client.right)
+        return;
+    const RECT outer = outerRect(handle());
+    SetWindowPos(handle(), nullptr, 0, 0, outer.right - outer.left + extent.cx - client.right,
+                 outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::optional<LRESULT> Label::onControlColour(HDC dc) {

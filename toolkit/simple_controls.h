@@ -35,6 +35,7 @@ class Label : public Control {
     void afterCreate() override;
 
   private:
+    void widenToFitCaption(const std::string& caption);
     Brush background_;
 };
 

@@ -444,3 +444,51 @@ TEST_F(ArtWindowTest, EscClosesTheArtWindowRightAfterACapture) {
     EXPECT_TRUE(artOpenAfterCapture) << "the capture window had closed";
     EXPECT_EQ(openArtWindow(), nullptr) << "Esc reached the art window";
 }
+
+// The art depends on the text, the fill text and the font alone: not on the window's size or
+// place on the screen, nor on what covers it.
+TEST_F(ArtWindowTest, TheArtIsTheSameShrunkMovedOffTheScreenAndCovered) {
+    struct Case {
+        const char* what;
+        RECT window; // left, top, right, bottom of the art window
+        bool covered;
+    };
+    const Case cases[] = {{"as it opens", {50, 50, 1059, 510}, false},
+                          {"shrunk until the toolbar wraps", {50, 50, 300, 250}, false},
+                          {"partly off the screen", {-700, 900, 309, 1360}, false},
+                          {"covered by another window", {50, 50, 1059, 510}, true}};
+    std::vector<std::string> blocks;
+    MessageBoxAnswerer answerer({IDNO, IDNO, IDNO, IDNO});
+    std::vector<std::function<void(Window&)>> steps;
+    for (const Case& c : cases) {
+        steps.push_back([c, &blocks](Window& art) {
+            art.editBox("编辑框main").setText("");
+            SetWindowPos(art.handle(), nullptr, c.window.left, c.window.top,
+                         c.window.right - c.window.left, c.window.bottom - c.window.top,
+                         SWP_NOZORDER);
+            HWND cover = nullptr;
+            if (c.covered) {
+                RECT r{};
+                GetWindowRect(art.handle(), &r);
+                cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"",
+                                        WS_POPUP | WS_VISIBLE | SS_BLACKRECT, r.left, r.top,
+                                        r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+                UpdateWindow(cover);
+            }
+            // The toolbar may be off the screen or covered: the button is pressed by message.
+            SendMessageW(art.handle(), WM_COMMAND,
+                         MAKEWPARAM(toolkit::Toolbar::commandOf(convert), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(art.control("工具条1").handle()));
+            blocks.push_back(art.editBox("编辑框main").text());
+            if (cover)
+                DestroyWindow(cover);
+        });
+    }
+    steps.push_back([](Window& art) { art.requestClose(); });
+    withArtWindow(steps);
+    ASSERT_EQ(blocks.size(), 4u);
+    ASSERT_EQ(linesOf(blocks[0]).size(), 18u);
+    for (std::size_t i = 1; i < blocks.size(); ++i)
+        EXPECT_EQ(blocks[i], blocks[0]) << cases[i].what;
+}

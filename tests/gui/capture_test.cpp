@@ -59,20 +59,6 @@ void saveAs(const std::string& name) {
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 
-std::vector<std::string> filesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(widen(folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(narrow(found.cFileName));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
 class CaptureTest : public ::testing::Test {
   protected:
     void SetUp() override {

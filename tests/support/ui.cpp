@@ -51,6 +51,20 @@ bool fileExists(const std::string& path) {
     return GetFileAttributesW(toolkit::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(widen(folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(narrow(found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::string dDriveFolder() {
     const char* folder = std::getenv("TUK_D_DRIVE");
     return folder ? folder : "";

@@ -1,13 +1,14 @@
 #pragma once
 // Driving real windows from a test: the message queue, files and drive D:.
+#include "toolkit/text.h"
+
 #include <windows.h>
 
 #include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
-
-#include "toolkit/text.h"
+#include <vector>
 
 namespace testing_support {
 
@@ -24,6 +25,8 @@ bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 std::optional<std::string> readFile(const std::string& path);
 bool writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
+// The names of the files (not folders) in a folder whose path ends with a backslash.
+std::vector<std::string> filesIn(const std::string& folder);
 
 // The folder that the test prefix maps to drive D:, as a Windows path.
 std::string dDriveFolder();

@@ -20,21 +20,6 @@ std::string repeat(const std::string& text, int times) {
     return out;
 }
 
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(widen(folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = narrow(found.cFileName);
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
 void removeFile(const std::string& path) {
     DeleteFileW(widen(path).c_str());
 }
@@ -65,7 +50,7 @@ TEST(FileWrite, DeepChinesePathsAreWrittenWholeAndNothingElseIsTouched) {
 
         EXPECT_TRUE(toolkit::writeFileReplacing(folder + "shot.bmp", image)) << c.depth;
         EXPECT_EQ(readFile(folder + "shot.bmp"), image) << c.depth;
-        EXPECT_EQ(namesIn(folder), std::vector<std::string>{"shot.bmp"}) << "no .tmp left";
+        EXPECT_EQ(filesIn(folder), std::vector<std::string>{"shot.bmp"}) << "no .tmp left";
         if (c.withDecoy) {
             EXPECT_EQ(readFile(decoy), "decoy");
         }
