@@ -31,7 +31,7 @@ tuk_start_display() {
 # to the CJK font from Debian, and drive D: points into the build folder.
 tuk_prepare_prefix() {
   mkdir -p "$TUK_D_DRIVE_UNIX"
-  if [ ! -f "$WINEPREFIX/.tuk-ready-2" ]; then
+  if [ ! -f "$WINEPREFIX/.tuk-ready-3" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
@@ -43,10 +43,14 @@ tuk_prepare_prefix() {
       printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"宋体"="WenQuanYi Zen Hei"\r\n\r\n'
       printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
       printf '"宋体"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n"@宋体"="@WenQuanYi Zen Hei"\r\n\r\n'
+      # Marlett draws the caption buttons; Debian's fonts-wine has it, but Wine does not load
+      # it by itself.
+      printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r\n'
+      printf '"Marlett (TrueType)"="Z:\\\\usr\\\\share\\\\wine\\\\fonts\\\\marlett.ttf"\r\n\r\n'
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
     wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.tuk-ready-2"
+    touch "$WINEPREFIX/.tuk-ready-3"
   fi
   ln -sfn "$TUK_D_DRIVE_UNIX" "$WINEPREFIX/dosdevices/d:"
 }

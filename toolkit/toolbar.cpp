@@ -4,7 +4,6 @@
 #include "window.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include <string>
 #include <vector>
@@ -16,8 +15,6 @@ Control::NativeSpec Toolbar::nativeSpec() const {
 }
 
 void Toolbar::afterCreate() {
-    // Visual styles draw toolbar buttons flat; classic drawing gives them raised edges.
-    SetWindowTheme(handle(), L"", L"");
     SendMessageW(handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
     SendMessageW(handle(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
@@ -70,7 +67,17 @@ std::optional<LRESULT> Toolbar::onNotify(NMHDR* header) {
         }
         case CDDS_PREPAINT:
             FillRect(draw->nmcd.hdc, &draw->nmcd.rc, background_.get());
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYPOSTPAINT;
+        case CDDS_ITEMPOSTPAINT: {
+            // Raised three-dimensional buttons, sunken while pressed, whatever the platform's
+            // visual style would draw (flat, under themes and under Wine).
+            RECT r = draw->nmcd.rc;
+            const bool pressed = (draw->nmcd.uItemState & CDIS_SELECTED) != 0;
+            DrawEdge(draw->nmcd.hdc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
             return CDRF_DODEFAULT;
+        }
         default:
             return CDRF_DODEFAULT;
         }

@@ -225,6 +225,14 @@ TEST_F(ArtWindowTest, ToolbarHasItsButtonsTooltipsAndTheChosenColour) {
         RECT r{};
         GetClientRect(toolbar, &r);
         EXPECT_EQ(pixelOf(toolbar, r.right - 3, r.bottom / 2), chosen);
+        // Raised three-dimensional buttons: light left edges, dark right edges.
+        for (int i : {1, 6}) {
+            RECT b{};
+            SendMessageW(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&b));
+            const int middle = (b.top + b.bottom) / 2;
+            EXPECT_EQ(pixelOf(toolbar, b.left, middle), GetSysColor(COLOR_3DLIGHT)) << i;
+            EXPECT_EQ(pixelOf(toolbar, b.right - 1, middle), GetSysColor(COLOR_3DDKSHADOW)) << i;
+        }
         HDC dc = CreateCompatibleDC(nullptr);
         SendMessageW(art.handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(art.control("编辑框main").handle()));
