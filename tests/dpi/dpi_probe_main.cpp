@@ -5,12 +5,18 @@
 //   window <name> <outer width> <outer height>       in the display's pixels
 //   text <window> <control> <fits 0|1>              a caption's extent against its control
 //   art <line>                                      18 lines of the art of "tuk 字"
+//   capture <exact 0|1>                             a 61 x 41 drag over a screen of known
+//                                                   pixels gives exactly those on the clipboard
 #include "app/global_state.h"
 #include "art/sampler.h"
+#include "capture/capture_window.h"
+#include "support/clipboard.h"
 #include "support/message_box_answerer.h"
+#include "support/pattern_screen.h"
 #include "support/ui.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/edit_box.h"
+#include "toolkit/program.h"
 #include "toolkit/window.h"
 #include "windows/window_definitions.h"
 
@@ -106,6 +112,25 @@ int main() {
     std::istringstream lines(art->editBox("编辑框main").text());
     for (std::string line; std::getline(lines, line);)
         out << "art " << line.substr(0, line.size() - 1) << '\n'; // without the "\r"
+
+    {
+        PatternScreen pattern;
+        MessageBoxAnswerer answerer({IDNO});
+        runSoon(
+            [] {
+                HWND surface =
+                    toolkit::openWindow(capture::captureWindow())->control("画板1").handle();
+                PostMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+                PostMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(161, 141));
+                PostMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(161, 141));
+            },
+            std::chrono::milliseconds(300));
+        toolkit::loadWindowModal(capture::captureWindow());
+        const auto picture = clipboardPicture();
+        const bool exact = picture && picture->width == 61 && picture->height == 41 &&
+                           picture->rows == PatternScreen::region(100, 100, 61, 41).rows;
+        out << "capture " << exact << '\n';
+    }
 
     if (const char* path = std::getenv("TUK_DPI_REPORT"))
         std::ofstream(path, std::ios::binary) << out.str();

@@ -1,5 +1,6 @@
 // The program at 100, 125, 150 and 200 % display scaling: each case starts a probe that builds
-// the real windows with the system DPI set in the registry, as Windows and Wine read it.
+// the real windows with the system DPI set in the registry, as Windows and Wine read it, makes
+// the art of "tuk 字" and captures part of a screen of known pixels.
 #include "support/process.h"
 #include "support/ui.h"
 
@@ -23,6 +24,7 @@ struct Report {
     std::map<std::string, std::pair<int, int>> windows; // name: outer width, height
     std::vector<std::string> cutTexts;
     std::vector<std::string> art;
+    bool captureExact = false;
 };
 
 void setSystemDpi(DWORD dpi) {
@@ -60,6 +62,8 @@ Report probeAt(DWORD dpi) {
             fields >> window >> control >> fits;
             if (!fits)
                 report.cutTexts.push_back(window + " " + control);
+        } else if (kind == "capture") {
+            fields >> report.captureExact;
         } else if (kind == "art") {
             report.art.push_back(line.substr(4));
         }
@@ -91,5 +95,6 @@ TEST(DisplayScaling, WindowsGrowWithTheDisplayTextsFitAndTheArtStaysTheSame) {
         EXPECT_TRUE(report.cutTexts.empty())
             << "cut at " << dpi << " dpi: " << ::testing::PrintToString(report.cutTexts);
         EXPECT_EQ(report.art, base.art) << "the art of \"tuk 字\" at " << dpi << " dpi";
+        EXPECT_TRUE(report.captureExact) << "the clipboard holds the dragged pixels at " << dpi;
     }
 }
