@@ -112,7 +112,13 @@ check "the file 截图 测试.bmp is written" test -s "$folder/截图 测试.bmp
 check "the file holds the captured picture" \
   test "$(compare -metric AE "$folder/截图 测试.bmp" "$work/clip2.bmp" null: 2>&1)" = 0
 
-# 7. "退出" ends the program with exit code 0.
+# 7. Right after a capture the art window has the keyboard: Esc closes it without a click.
+e2e_key Escape
+check "Esc closes the art window right after a capture" e2e_gone main
+
+# 8. "退出" ends the program with exit code 0.
+input=$(e2e_window 'tuk 3.1')
+e2e_click "$input" "input 按钮2"
 art=$(e2e_window main)
 e2e_click "$art" "art-button 2"
 check "退出 ends the program with 0" test "$(e2e_wait_exit)" = 0

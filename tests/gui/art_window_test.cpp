@@ -1,6 +1,5 @@
 // The real art window opened from the real input window: lists, toolbar, layout, conversions.
 #include "app/global_state.h"
-#include "capture/capture_window.h"
 #include "support/message_box_answerer.h"
 #include "support/ui.h"
 #include "toolkit/combo_box.h"
@@ -430,27 +429,6 @@ TEST_F(ArtWindowTest, EscOnADroppedListOnlyClosesTheList) {
         },
     });
     EXPECT_EQ(openArtWindow(), nullptr);
-}
-
-// After the capture window closes, the art window has the keyboard again without a click.
-TEST_F(ArtWindowTest, EscClosesTheArtWindowRightAfterACapture) {
-    bool artOpenAfterCapture = false;
-    withArtWindow({
-        [](Window& art) { clickToolbarButton(art, ToolbarIndex::capture); },
-        [](Window&) {
-            HWND surface =
-                toolkit::openWindow(::capture::captureWindow())->control("画板1").handle();
-            PostMessageW(surface, WM_RBUTTONDOWN, 0, MAKELPARAM(50, 50));
-            PostMessageW(surface, WM_RBUTTONUP, 0, MAKELPARAM(50, 50));
-        },
-        [&](Window&) {
-            artOpenAfterCapture = toolkit::openWindow(::capture::captureWindow()) == nullptr;
-            pressKey(VK_ESCAPE);
-        },
-    });
-    pumpUntil([] { return openArtWindow() == nullptr; }, 3s);
-    EXPECT_TRUE(artOpenAfterCapture) << "the capture window had closed";
-    EXPECT_EQ(openArtWindow(), nullptr) << "Esc reached the art window";
 }
 
 // The art depends on the text, the fill text and the font alone: not on the window's size or
