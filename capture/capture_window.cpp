@@ -19,7 +19,7 @@ void onCaptureWindowCreated(toolkit::Window& window, const toolkit::EventArgs&) 
     toolkit::DrawingSurface& surface = window.surface("画板1");
     surface.move(0, 0, toolkit::screenWidth(), toolkit::screenHeight());
     // Not shown yet: the screenshot is of the screen without the overlay.
-    surface.setBackgroundPicture(toolkit::takeScreenshot());
+    surface.useAsBackground(toolkit::Picture::ofScreen());
     surface.setPenColour(toolkit::toColour(globalState.colourText));
 }
 
@@ -85,7 +85,7 @@ void onSelectionReleased(toolkit::Window& window, const toolkit::EventArgs& args
     crop.move(globalState.selectionLeft, globalState.selectionTop, width, height);
     surface.copyBackgroundRegion(globalState.selectionLeft, globalState.selectionTop, width, height,
                                  crop, 0, 0);
-    const bool onClipboard = copyImageToClipboard(crop.getImage());
+    const bool onClipboard = copyImageToClipboard(crop.picture());
     offerSaveAsBitmap(window, crop, onClipboard);
     toolkit::destroyWindow(window);
 }

@@ -12,8 +12,7 @@
 
 namespace capture {
 
-bool copyImageToClipboard(std::string_view imageBytes) {
-    toolkit::Picture picture = toolkit::Picture::fromImageBytes(imageBytes);
+bool copyImageToClipboard(toolkit::Picture picture) {
     // The input window lives as long as the program: it owns what the program puts there.
     toolkit::ClipboardSession clipboard(toolkit::openWindow(windows::inputWindow()));
     if (!clipboard.open())

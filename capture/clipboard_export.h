@@ -1,6 +1,6 @@
 #pragma once
 // The captured picture on the clipboard and, if the user wishes, in a .bmp file.
-#include <string_view>
+#include "toolkit/picture.h"
 
 namespace toolkit {
 class DrawingSurface;
@@ -15,10 +15,10 @@ inline constexpr const char* clipboardFailedQuestion =
 inline constexpr const char* savedMessage = "保存文件成功！";
 inline constexpr const char* saveFailedMessage = "保存文件失败！原来的文件没有改动。";
 
-// Puts the bitmap of the image bytes on the clipboard, with the input window as the owner.
-// A clipboard held by another program is tried again for about a second. True when the
+// Puts the picture's bitmap on the clipboard, as the bitmap it is, with the input window as the
+// owner. A clipboard held by another program is tried again for about a second. True when the
 // clipboard holds the picture afterwards.
-bool copyImageToClipboard(std::string_view imageBytes);
+bool copyImageToClipboard(toolkit::Picture picture);
 
 // Asks whether to save the crop surface's image as well, lets the user choose a file and
 // writes it. `onClipboard` tells whether the picture reached the clipboard.

@@ -4,6 +4,7 @@
 #include "dib.h"
 #include "display_scale.h"
 #include "font_height.h"
+#include "picture.h"
 #include "text.h"
 #include "window_classes.h"
 
@@ -105,8 +106,23 @@ void DrawingSurface::resizeRaster(int width, int height) {
     raster_ = std::move(resized);
 }
 
+void DrawingSurface::paintClient(HDC dc) const {
+    if (raster_)
+        BitBlt(dc, 0, 0, raster_.width(), raster_.height(), raster_.dc(), 0, 0, SRCCOPY);
+    else
+        paintBackground(dc, clientWidth(), clientHeight());
+}
+
+// Painted straight onto the screen: the same picture as a repaint through WM_PAINT, without
+// its round trip (a drag repaints the whole screen-sized surface at every mouse move).
 void DrawingSurface::repaintNow() {
-    RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (!visible())
+        return;
+    {
+        WindowDc screen(handle());
+        paintClient(screen.get());
+    }
+    ValidateRect(handle(), nullptr);
 }
 
 void DrawingSurface::clear() {
@@ -215,6 +231,27 @@ void DrawingSurface::copyBackgroundRegion(int x, int y, int w, int h, DrawingSur
     target.drawEverywhere([&](HDC dc) { paintBackgroundPart(dc, tx, ty, x, y, w, h); });
 }
 
+Picture DrawingSurface::picture() const {
+    if (raster_)
+        return Picture::copyOf(raster_.dc(), 0, 0, raster_.width(), raster_.height());
+    WindowDc screen(handle());
+    return Picture::copyOf(screen.get(), 0, 0, clientWidth(), clientHeight());
+}
+
+void DrawingSurface::useAsBackground(Picture picture) {
+    picture_.clear();
+    pictureTile_ = Canvas();
+    if (picture.handle()) {
+        WindowDc screen(nullptr);
+        const int width = picture.width();
+        const int height = picture.height();
+        pictureTile_ = Canvas(screen.get(), Bitmap(picture.giveAway()), width, height);
+    }
+    if (raster_)
+        paintBackground(raster_.dc(), raster_.width(), raster_.height());
+    repaintNow();
+}
+
 std::string DrawingSurface::getImage() const {
     if (raster_)
         return encodeBmp(readRaster(raster_.dc(), 0, 0, raster_.width(), raster_.height()));
@@ -283,11 +320,7 @@ LRESULT DrawingSurface::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_PAINT: {
         PaintSession paint(handle());
-        if (raster_)
-            BitBlt(paint.dc(), 0, 0, raster_.width(), raster_.height(), raster_.dc(), 0, 0,
-                   SRCCOPY);
-        else
-            paintBackground(paint.dc(), clientWidth(), clientHeight());
+        paintClient(paint.dc());
         return 0;
     }
     case WM_SIZE:
@@ -309,22 +342,7 @@ LRESULT DrawingSurface::ownProcedure(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 std::string takeScreenshot() {
-    // Where a window has just gone, the windows below may not have repainted that part yet.
-    // Their repaint reaches the screen through the event queue (on X11, exposure events), so
-    // the queue is given a moment first; the messages themselves stay where they are.
-    for (int round = 0; round < 3; ++round) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, round == 0 ? 0 : 15, QS_ALLINPUT);
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM) -> BOOL {
-                if (IsWindowVisible(window))
-                    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-                return TRUE;
-            },
-            0);
-    }
-    GdiFlush();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    settleScreen();
     return encodeBmp(readScreen());
 }
 

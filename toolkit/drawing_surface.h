@@ -2,6 +2,7 @@
 // A child control to draw on, read pixels from and turn into .bmp bytes.
 #include "control.h"
 #include "handles.h"
+#include "picture.h"
 
 #include <cstdint>
 #include <string>
@@ -29,10 +30,15 @@ class DrawingSurface : public Control {
     void copyBackgroundRegion(int x, int y, int w, int h, DrawingSurface& target, int tx, int ty);
     // The client area (from the raster if it keeps drawing) as .bmp bytes.
     std::string getImage() const;
+    // The same as a picture (a bitmap), for the clipboard.
+    Picture picture() const;
 
     const std::string& backgroundPicture() const { return picture_; }
     // Empty bytes remove the picture; undecodable bytes are dropped. Erases all drawing.
     void setBackgroundPicture(std::string_view bytes);
+    // As setBackgroundPicture, with a picture that is a bitmap already (a screenshot): it is
+    // taken over as it is.
+    void useAsBackground(Picture picture);
     Colour backgroundColour() const { return backgroundColour_; }
     void setBackgroundColour(Colour colour);
     Colour penColour() const { return penColour_; }
@@ -64,6 +70,7 @@ class DrawingSurface : public Control {
     // The w x h part at (x, y) of the background, painted at (dx, dy) of the DC.
     void paintBackgroundPart(HDC dc, int dx, int dy, int x, int y, int w, int h) const;
     void resizeRaster(int width, int height);
+    void paintClient(HDC dc) const;
     void repaintNow();
     HFONT currentFont() const;
     void makeFont();

@@ -1,22 +1,37 @@
 #pragma once
-// A short-lived picture made from image bytes: one bitmap compatible with the screen.
+// A picture: one bitmap compatible with the screen, with its size. Pictures go from the screen
+// to a surface and from a surface to the clipboard as the bitmaps they are; .bmp bytes are made
+// only where bytes are wanted (a file).
 #include "handles.h"
-
-#include <string_view>
 
 namespace toolkit {
 
 class Picture {
   public:
-    // Empty or unreadable bytes give a picture without a bitmap (handle 0).
-    static Picture fromImageBytes(std::string_view bytes);
+    Picture() = default;
+    // The whole primary screen at this moment, once the windows below a window that has just
+    // gone have repainted.
+    static Picture ofScreen();
+    // The w x h pixels at (x, y) of a device context.
+    static Picture copyOf(HDC source, int x, int y, int width, int height);
 
     HBITMAP handle() const { return bitmap_.get(); }
-    // The bitmap now belongs to somebody else (the clipboard); the picture forgets it.
-    void giveAway() { bitmap_.release(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // The bitmap now belongs to somebody else (a surface, the clipboard); the picture forgets
+    // it.
+    HBITMAP giveAway() {
+        width_ = height_ = 0;
+        return bitmap_.release();
+    }
 
   private:
     Bitmap bitmap_;
+    int width_ = 0;
+    int height_ = 0;
 };
+
+// Lets the repaints of windows uncovered a moment ago reach the screen.
+void settleScreen();
 
 } // namespace toolkit

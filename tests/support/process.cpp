@@ -77,7 +77,7 @@ HWND ChildProcess::waitForWindow(const std::string& title, std::chrono::millisec
         HWND window = findWindow(title);
         if (window && (!mustBeVisible || IsWindowVisible(window)))
             return window;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return nullptr;
 }
