@@ -86,6 +86,11 @@ void DrawingSurface::paintBackgroundPart(HDC dc, int dx, int dy, int x, int y, i
     // Tiles from the top-left cover everything, so the colour never shows.
     const int tw = pictureTile_.width();
     const int th = pictureTile_.height();
+    if (x >= 0 && y >= 0 && x + w <= tw && y + h <= th) {
+        // Inside the first tile (a screenshot under the capture overlay): one block copy.
+        BitBlt(dc, dx, dy, w, h, pictureTile_.dc(), x, y, SRCCOPY);
+        return;
+    }
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, dx, dy, dx + w, dy + h);
     for (int tileTop = (y / th) * th; tileTop < y + h; tileTop += th)
