@@ -245,6 +245,12 @@ Picture DrawingSurface::picture() const {
 
 void DrawingSurface::useAsBackground(Picture picture) {
     picture_.clear();
+    setBackgroundTile(std::move(picture));
+}
+
+// The picture becomes the tile of the background (none without a bitmap), and all drawing is
+// erased.
+void DrawingSurface::setBackgroundTile(Picture picture) {
     pictureTile_ = Canvas();
     if (picture.handle()) {
         WindowDc screen(nullptr);
@@ -266,16 +272,8 @@ std::string DrawingSurface::getImage() const {
 
 void DrawingSurface::setBackgroundPicture(std::string_view bytes) {
     picture_.assign(bytes);
-    pictureTile_ = Canvas();
-    if (auto decoded = decodeBmp(bytes)) {
-        WindowDc screen(nullptr);
-        Bitmap bitmap = makeScreenBitmap(*decoded);
-        if (bitmap)
-            pictureTile_ = Canvas(screen.get(), std::move(bitmap), decoded->width, decoded->height);
-    }
-    if (raster_)
-        paintBackground(raster_.dc(), raster_.width(), raster_.height());
-    repaintNow();
+    const auto decoded = decodeBmp(bytes);
+    setBackgroundTile(decoded ? Picture::fromRaster(*decoded) : Picture());
 }
 
 void DrawingSurface::setBackgroundColour(Colour colour) {

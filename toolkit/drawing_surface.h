@@ -70,6 +70,7 @@ class DrawingSurface : public Control {
     // The w x h part at (x, y) of the background, painted at (dx, dy) of the DC.
     void paintBackgroundPart(HDC dc, int dx, int dy, int x, int y, int w, int h) const;
     void resizeRaster(int width, int height);
+    void setBackgroundTile(Picture picture);
     void paintClient(HDC dc) const;
     void repaintNow();
     HFONT currentFont() const;

@@ -1,6 +1,18 @@
 #include "picture.h"
 
+#include "dib.h"
+
 namespace toolkit {
+
+Picture Picture::fromRaster(const BmpRaster& raster) {
+    Picture picture;
+    picture.bitmap_ = makeScreenBitmap(raster);
+    if (picture.bitmap_) {
+        picture.width_ = raster.width;
+        picture.height_ = raster.height;
+    }
+    return picture;
+}
 
 Picture Picture::copyOf(HDC source, int x, int y, int width, int height) {
     Picture picture;

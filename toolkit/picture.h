@@ -2,6 +2,7 @@
 // A picture: one bitmap compatible with the screen, with its size. Pictures go from the screen
 // to a surface and from a surface to the clipboard as the bitmaps they are; .bmp bytes are made
 // only where bytes are wanted (a file).
+#include "bmp_codec.h"
 #include "handles.h"
 
 namespace toolkit {
@@ -12,6 +13,8 @@ class Picture {
     // The whole primary screen at this moment, once the windows below a window that has just
     // gone have repainted.
     static Picture ofScreen();
+    // The raster's pixels; no bitmap when the platform refuses one.
+    static Picture fromRaster(const BmpRaster& raster);
     // The w x h pixels at (x, y) of a device context.
     static Picture copyOf(HDC source, int x, int y, int width, int height);
 
